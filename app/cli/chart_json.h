@@ -1,0 +1,11 @@
+#pragma once
+// A calculated chart as a JSON document.
+#include <nlohmann/json.hpp>
+
+#include "engine/horoscope.h"
+
+namespace vyn::cli {
+
+nlohmann::json ChartToJson(const THoroscope& chart);
+
+}  // namespace vyn::cli

@@ -1,0 +1,143 @@
+#include "app/cli/synastry_text.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+#include "engine/angles.h"
+#include "engine/text_helpers.h"
+
+namespace vyn::cli {
+namespace {
+
+constexpr std::array<const char*, 12> kSignNames = {
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+constexpr std::array<const char*, 3> kHouseSystemNames = {"Placidus", "Koch",
+                                                          "Equal"};
+
+const char* AspectName(int kind) {
+  switch (kind) {
+    case 0: return "conjunction";
+    case 2: return "semi-sextile";
+    case 3: return "semi-square";
+    case 4: return "sextile";
+    case 6: return "square";
+    case 8: return "trine";
+    case 9: return "sesquiquadrate";
+    case 10: return "quincunx";
+    case 12: return "opposition";
+    default: return "?";
+  }
+}
+
+// A D.MM number as degrees and minutes, e.g. 23°07'.
+std::string DegreesMinutes(extended dm) {
+  const long long units = Trunc(dm * 100 + 1e-7L);
+  char text[32];
+  std::snprintf(text, sizeof text, "%02lld\u00b0%02lld'", units / 100,
+                units % 100);
+  return text;
+}
+
+std::string Zodiacal(extended dm) {
+  const TSignSplit split = SignSplit(dm);
+  return DegreesMinutes(split.rest) + " " + kSignNames[split.sign % 12];
+}
+
+std::string Hemisphere(extended dm, char positive, char negative) {
+  return DegreesMinutes(dm < 0 ? -dm : dm) + " " +
+         (dm < 0 ? negative : positive);
+}
+
+std::string Padded(std::string text, std::size_t width) {
+  std::size_t characters = 0;
+  for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
+  if (characters < width) text.append(width - characters, ' ');
+  return text;
+}
+
+// Aspect point 1..14: the bodies, then the Ascendant and the Midheaven.
+std::string PointName(int point) {
+  return BodyName(point);
+}
+
+std::string FullName(const THoroscope& chart) {
+  return chart.FirstName() + " " + chart.LastName();
+}
+
+std::string UniversalTime(const THoroscope& chart) {
+  const long minutes = std::lround(static_cast<double>(chart.UT() * 60));
+  std::string text = TimeText(static_cast<int>(minutes / 60 % 24),
+                              static_cast<int>(minutes % 60), 0, "HH:mm");
+  const int days = chart.DayOffset() + static_cast<int>(minutes / (24 * 60));
+  if (days != 0) text += (days > 0 ? " (+" : " (") + std::to_string(days) + " day)";
+  return text;
+}
+
+void WriteBirth(std::ostream& out, const THoroscope& chart) {
+  out << FullName(chart) << "\n  born "
+      << DateTimeText(chart.BirthDate(), chart.BirthTime(), "yyyy-MM-dd",
+                      "HH:mm")
+      << " local time, zone " << FormatPos(chart.ZoneTime())
+      << ", summer time " << FormatPos(chart.SummerTime()) << "\n  at ";
+  if (!chart.PlaceName().empty()) out << chart.PlaceName() << ", ";
+  if (!chart.StateName().empty()) out << chart.StateName() << ", ";
+  char jd[32];
+  std::snprintf(jd, sizeof jd, "%.5Lf", chart.JD());
+  out << Hemisphere(chart.Latitude(), 'N', 'S') << " "
+      << Hemisphere(chart.Longitude(), 'W', 'E') << "\n  Universal Time "
+      << UniversalTime(chart) << ", Julian day " << jd << "\n";
+}
+
+void WritePositions(std::ostream& out, const THoroscope& chart) {
+  out << "  Houses: " << kHouseSystemNames[chart.HouseSystem() % 3]
+      << (chart.TimeUnknown() ? " (birth time unknown: sun-sign houses)" : "")
+      << "\n  Positions\n";
+  for (int slot = 1; slot <= 12; ++slot)
+    out << "    " << Padded(BodyName(slot), 12) << Zodiacal(chart.PlanetPos(slot))
+        << (chart.IsRetrograde(slot) ? "  R" : "") << "   house "
+        << chart.HouseOfBody(slot - 1) << "\n";
+  out << "  Cusps\n";
+  for (int h = 1; h <= 12; ++h)
+    out << "    " << Padded(std::to_string(h), 4) << Zodiacal(chart.CuspPos(h))
+        << (h % 3 == 0 ? "\n" : "   ");
+}
+
+void WriteAspects(std::ostream& out, const TAspectList& list,
+                  const std::string& title) {
+  out << "  " << title << " (" << list.Count() << ")\n";
+  for (int n = 1; n <= list.Count(); ++n) {
+    const TAspectEntry& e = list.Entry(n);
+    const long orb = static_cast<long>(e.orb);
+    char orbText[40];
+    std::snprintf(orbText, sizeof orbText, "%ld\u00b0%02ld'", orb / 60,
+                  orb % 60);
+    out << "    " << Padded(PointName(e.first), 12)
+        << Padded(AspectName(e.kind), 16) << Padded(PointName(e.second), 12)
+        << "orb " << orbText << "\n";
+  }
+}
+
+}  // namespace
+
+std::string SynastryText(const TSynastry& synastry) {
+  std::ostringstream out;
+  for (const auto& chart : synastry.charts) {
+    WriteBirth(out, *chart);
+    WritePositions(out, *chart);
+    WriteAspects(out, chart->OwnAspects(), "Aspects");
+    out << "\n";
+  }
+  if (synastry.charts.size() == 2 && synastry.charts[0]->Partner()) {
+    const THoroscope& first = *synastry.charts[0];
+    WriteAspects(out, first.CrossAspects(),
+                 "Cross aspects, " + FullName(first) + " (left) with " +
+                     FullName(*first.Partner()) + " (right)");
+  }
+  return out.str();
+}
+
+}  // namespace vyn::cli

@@ -1,0 +1,81 @@
+// vyn-cli: the program's work without windows.
+//   vyn-cli synastry [--input FILE]   both charts of a pair as text
+//   vyn-cli synastry --json           JSON document on stdin to JSON on stdout
+#include <fstream>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "app/cli/input_error.h"
+#include "app/cli/sample_people.h"
+#include "app/cli/synastry.h"
+#include "app/cli/synastry_text.h"
+
+namespace {
+
+using nlohmann::json;
+constexpr int kExitUsage = 1;
+constexpr int kExitBadInput = 2;
+
+const char* const kUsage =
+    "usage: vyn-cli synastry [--input FILE]   the pair as text (default: "
+    "two sample people)\n"
+    "       vyn-cli synastry --json           read a JSON document on "
+    "standard input, write one on standard output\n";
+
+json ParseDocument(std::istream& in, const std::string& source) {
+  try {
+    return json::parse(in);
+  } catch (const json::parse_error& e) {
+    throw vyn::cli::TInputError(source, std::string("not valid JSON (") +
+                                            e.what() + ")");
+  }
+}
+
+json ReadInputFile(const std::string& path) {
+  std::ifstream in(path);
+  if (!in) throw vyn::cli::TInputError(path, "cannot be opened");
+  return ParseDocument(in, path);
+}
+
+int Synastry(const std::vector<std::string>& args) {
+  bool asJson = false;
+  std::string inputFile;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--json") asJson = true;
+    else if (args[i] == "--input" && i + 1 < args.size()) inputFile = args[++i];
+    else {
+      std::cerr << "vyn-cli: unknown argument " << args[i] << "\n" << kUsage;
+      return kExitUsage;
+    }
+  }
+  const json input = asJson ? ParseDocument(std::cin, "standard input")
+                     : inputFile.empty() ? vyn::cli::SamplePair()
+                                         : ReadInputFile(inputFile);
+  const vyn::cli::TSynastry synastry = vyn::cli::RunSynastry(input);
+  if (asJson)
+    std::cout << vyn::cli::SynastryToJson(synastry).dump() << "\n";
+  else
+    std::cout << vyn::cli::SynastryText(synastry);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty() || args[0] != "synastry") {
+    std::cerr << kUsage;
+    return kExitUsage;
+  }
+  try {
+    return Synastry({args.begin() + 1, args.end()});
+  } catch (const vyn::cli::TInputError& e) {
+    std::cerr << "vyn-cli: " << e.what() << "\n";
+    return kExitBadInput;
+  } catch (const std::exception& e) {
+    std::cerr << "vyn-cli: " << e.what() << "\n";
+    return kExitBadInput;
+  }
+}

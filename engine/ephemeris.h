@@ -1,0 +1,70 @@
+#pragma once
+// Reader of the tabulated ephemeris file "VYN.LNG": one seek and one
+// 320-byte read per look-up, four-point Lagrange interpolation per body.
+#include <array>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "engine/angles.h"
+#include "engine/ephemeris_format.h"
+
+namespace vyn {
+
+// Longitudes (radians) and retrograde flags of body slots 1..11; index 0 is
+// unused. Slots not asked for by the mask are left as they were.
+struct TBodyReadings {
+  std::array<extended, ephemeris_format::kBodyCount + 1> radians{};
+  std::array<bool, ephemeris_format::kBodyCount + 1> retrograde{};
+};
+
+class TEphemeris {
+ public:
+  TEphemeris() = default;
+  ~TEphemeris();
+  TEphemeris(const TEphemeris&) = delete;
+  TEphemeris& operator=(const TEphemeris&) = delete;
+
+  // The one file shared by every chart record of the program.
+  static TEphemeris& Shared();
+
+  // Opens the file read-only; a general exception "File <path> not found!"
+  // when it does not exist, another one when it cannot be opened or holds no
+  // whole record. Reopening first closes the previous file.
+  void Open(const std::string& path);
+  void Close();
+  bool IsOpen() const { return file_ != nullptr; }
+  const std::string& Path() const { return path_; }
+
+  // Julian days (UT) this file can be read for: [FirstJD, EndJD).
+  extended FirstJD() const;
+  extended EndJD() const;
+
+  // Reads the bodies whose mask character (1-based position i = 1..11) is
+  // '1' at the Julian day jd into `out`.
+  void ReadBodies(std::string_view mask, extended jd, TBodyReadings& out);
+
+ private:
+  static constexpr int kBufferRecords = 4;
+  void Fetch(long record);
+  int ValueAt(int slot, long moment, long firstRecord) const;
+  void Interpolate(int slot, extended t, long firstRecord,
+                   TBodyReadings& out) const;
+  std::string RangeText() const;
+
+  std::FILE* file_ = nullptr;
+  std::string path_;
+  long recordCount_ = 0;
+  std::array<unsigned char, kBufferRecords * ephemeris_format::kRecordBytes>
+      buffer_{};
+};
+
+// Cubic Lagrange polynomial through (0, y0), (1, y1), (2, y2), (3, y3) at x.
+extended LagrangeValue(const std::array<extended, 4>& y, extended x);
+
+// Unwraps four arc-minute values across 0 degrees: each value after the
+// first moves by a full circle when it lies more than half a circle from
+// its (already corrected) predecessor.
+void UnwrapArcMinutes(std::array<extended, 4>& y);
+
+}  // namespace vyn
