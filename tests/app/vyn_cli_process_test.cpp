@@ -1,0 +1,80 @@
+// vyn-cli as a process: exit status, standard output and standard error.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace {
+
+struct TRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Runs vyn-cli with `args`, feeding `input` on standard input.
+TRun RunCli(const std::string& args, const std::string& input) {
+  const std::string dir = ::testing::TempDir();
+  const std::string in = dir + "cli_in.json", out = dir + "cli_out.txt",
+                    err = dir + "cli_err.txt";
+  std::ofstream(in) << input;
+  const std::string command = std::string("VYN_HOME=") + VYN_TEST_APP_DIR +
+                              " " + VYN_CLI_PATH + " " + args + " <" + in +
+                              " >" + out + " 2>" + err;
+  const int raw = std::system(command.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+}
+
+TEST(VynCliProcessTest, JsonInJsonOut) {
+  const TRun run = RunCli(
+      "synastry --json",
+      R"({"charts": [{"BirthDate": 1960.0527, "BirthTime": 14.35,
+                      "Latitude": 52.31, "Longitude": -13.24, "ZoneTime": -1.00,
+                      "orbs": 8},
+                     {"BirthDate": 1962.1111, "BirthTime": 3.10, "orbs": 8}]})");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.err.empty());
+  const auto doc = nlohmann::json::parse(run.out);
+  EXPECT_EQ(doc.at("charts").size(), 2u);
+}
+
+TEST(VynCliProcessTest, SamplePairAsText) {
+  const TRun run = RunCli("synastry", "");
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* part : {"Anna Lindqvist", "Marco Bellini", "Positions",
+                           "Cusps", "Cross aspects", "Placidus"})
+    EXPECT_NE(run.out.find(part), std::string::npos) << part;
+}
+
+struct TFailure {
+  const char* input;
+  const char* message;
+};
+
+TEST(VynCliProcessTest, ErrorsGiveOneLineExitTwoAndNoDocument) {
+  const TFailure failures[] = {
+      {"{\"charts\": [", "standard input: not valid JSON"},
+      {R"({"charts": [{"Latitude": 91}]})",
+       "charts[0].Latitude: Incorrect Latitude Value!"},
+      {R"({"charts": [{"BirthDate": 1980.0101}, {"BirthDate": 2200.0101}]})",
+       "charts[1].BirthDate: Date outside the ephemeris"},
+  };
+  for (const TFailure& f : failures) {
+    const TRun run = RunCli("synastry --json", f.input);
+    EXPECT_EQ(run.status, 2) << f.input;
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_NE(run.err.find(f.message), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+  }
+}
+
+}  // namespace
