@@ -55,7 +55,11 @@ std::vector<TCatalogueEntry> BuildCatalogue() {
         {"ZoneID"},
         {{"Zone", {"ZoneName"}}, {"JpSort", {"ZoneName"}}}}},
       {R::trZones, "ZONE", false, "", "ZoneID;StartDate",
-       {{{"ZoneID", kText, 10}, {"StartDate", kInteger}, {"TimeDelta", kInteger}},
+       // "LMT" marks the period of local mean time before the zone kept a
+       // standard time: a birth place then keeps the mean time of its own
+       // longitude.
+       {{{"ZoneID", kText, 10}, {"StartDate", kInteger}, {"TimeDelta", kInteger},
+         {"LMT", kBoolean}},
         {"ZoneID", "StartDate"},
         {}}},
       {R::trSummerIds, "SUMMERID", false, "", "SummerID",

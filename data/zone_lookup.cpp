@@ -24,21 +24,26 @@ long double Hours(const TVynTable& table, const char* field) {
 
 }  // namespace
 
-long double ZoneOffset(TVynTable& zone_ids, TVynTable& zones,
-                       const std::string& zone_name, std::int64_t date) {
-  if (zone_name.empty()) return 0;
+bool LocateZoneRow(TVynTable& zone_ids, TVynTable& zones,
+                   const std::string& zone_name, std::int64_t date) {
+  if (zone_name.empty()) return false;
   const std::string id = IdOfName(zone_ids, "Zone", zone_name, "ZoneID");
-  if (id.empty()) return 0;
+  if (id.empty()) return false;
   auto same_zone = [&] { return zones.FieldByName("ZoneID").AsString() == id; };
 
   zones.SetIndexName("");
   zones.FindNearest({id, static_cast<long long>(date)});
   if (OnRow(zones) && same_zone() &&
       date >= zones.FieldByName("StartDate").AsInteger())
-    return Hours(zones, "TimeDelta");
+    return true;
   zones.Prior();
-  if (!zones.Bof() && same_zone()) return Hours(zones, "TimeDelta");
-  return 0;
+  return !zones.Bof() && same_zone();
+}
+
+long double ZoneOffset(TVynTable& zone_ids, TVynTable& zones,
+                       const std::string& zone_name, std::int64_t date) {
+  return LocateZoneRow(zone_ids, zones, zone_name, date) ? Hours(zones, "TimeDelta")
+                                                         : 0;
 }
 
 long double SummerOffset(TVynTable& summer_ids, TVynTable& summers,

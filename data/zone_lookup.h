@@ -15,6 +15,12 @@ inline constexpr long double kDefaultGregorianStart = 1522.0101L;
 // From this date on every country counts the Gregorian calendar.
 inline constexpr long double kGregorianEverywhere = 1930.0101L;
 
+// Positions `zones` on the history row of the zone named `zone_name` in
+// force at `date` (YYYYMMDD): the zone's last row starting on or before the
+// date. False when there is none or the name is empty.
+bool LocateZoneRow(TVynTable& zone_ids, TVynTable& zones,
+                   const std::string& zone_name, std::int64_t date);
+
 // The offset (H.MM, positive west) of the zone named `zone_name` at `date`
 // (YYYYMMDD): the "TimeDelta" / 100 of the zone's last history row starting
 // on or before the date; 0 when there is none or the name is empty.

@@ -6,7 +6,6 @@ namespace vyn {
 
 extended Int(extended x) { return std::trunc(x); }
 extended Frac(extended x) { return x - std::trunc(x); }
-long long Trunc(extended x) { return static_cast<long long>(std::trunc(x)); }
 
 extended DMToDec(extended x) { return Frac(x) / 0.6L + Int(x); }
 extended DecToDM(extended x) { return Frac(x) * 0.6L + Int(x); }

@@ -15,7 +15,7 @@ inline constexpr extended kHouseStep = 0.52359877559829887307L;  // pi/6
 
 extended Int(extended x);   // integer part, toward zero
 extended Frac(extended x);  // x - Int(x)
-long long Trunc(extended x);
+inline long long Trunc(extended x) { return static_cast<long long>(x); }
 
 extended DMToDec(extended x);   // D.MM to decimal
 extended DecToDM(extended x);   // decimal to D.MM

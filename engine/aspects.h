@@ -64,12 +64,16 @@ class TAspectList {
   std::array<TPointIndex, kAspectPoints + 1> index_{};
 };
 
-// The aspect (if any) of points a and b at the separation d (whole arc
-// minutes, 0..21599) measured from the step c = d div 900 or its neighbour.
-// `ownList` applies the rules of a chart's own list: the step clamps at 0 and
-// the node axis, the node with the angles and the Ascendant with the
-// Midheaven give no aspect.
-void TryAspect(TAspectList& list, const TOrbMatrix& orbs, int a, int b, int c,
-               long d, bool ownList);
+// Separation of two longitudes (radians) in whole arc minutes, 0..21599,
+// not folded.
+long SeparationMinutes(extended a, extended b);
+
+// Lists the aspects (if any) of points a and b at the separation d (whole
+// arc minutes) measured from the step c = d div 900 and from its neighbour
+// c + 1. `ownList` applies the rules of a chart's own list: the step clamps
+// at 0 and the node axis, the node with the angles and the Ascendant with
+// the Midheaven give no aspect.
+void TryAspectSteps(TAspectList& list, const TOrbMatrix& orbs, int a, int b,
+                    long d, bool ownList);
 
 }  // namespace vyn

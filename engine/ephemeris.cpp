@@ -1,6 +1,10 @@
 #include "engine/ephemeris.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 
@@ -59,15 +63,15 @@ void TEphemeris::Open(const std::string& path) {
   if (ec || size < kBufferRecords * fmt::kRecordBytes)
     throw std::runtime_error("File " + path +
                              " is too short to be an ephemeris file.");
-  file_ = std::fopen(path.c_str(), "rb");
-  if (!file_) throw std::runtime_error("File " + path + " cannot be opened!");
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) throw std::runtime_error("File " + path + " cannot be opened!");
   path_ = path;
   recordCount_ = static_cast<long>(size / fmt::kRecordBytes);
 }
 
 void TEphemeris::Close() {
-  if (file_) std::fclose(file_);
-  file_ = nullptr;
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
   recordCount_ = 0;
 }
 
@@ -86,10 +90,11 @@ std::string TEphemeris::RangeText() const {
   return DateTextOf(FirstJD()) + " to " + DateTextOf(EndJD() - 1);
 }
 
+// One positioned read of the four records from r - 1 on.
 void TEphemeris::Fetch(long record) {
-  const long first = record - 1;
-  if (std::fseek(file_, first * fmt::kRecordBytes, SEEK_SET) != 0 ||
-      std::fread(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size())
+  const off_t offset = static_cast<off_t>(record - 1) * fmt::kRecordBytes;
+  if (::pread(fd_, buffer_.data(), buffer_.size(), offset) !=
+      static_cast<ssize_t>(buffer_.size()))
     throw EHoroscopeException("Ephemeris file " + path_ +
                               " could not be read.");
 }
@@ -127,7 +132,7 @@ void TEphemeris::Interpolate(int slot, extended t, long firstRecord,
 
 void TEphemeris::ReadBodies(std::string_view mask, extended jd,
                             TBodyReadings& out) {
-  if (!file_) throw EHoroscopeException("Invalid file handle. DOS Error 1");
+  if (fd_ < 0) throw EHoroscopeException("Invalid file handle. DOS Error 1");
   const extended t = jd - fmt::kEpochJD;
   if (!(jd >= FirstJD() && jd < EndJD()))
     throw EHoroscopeException("Date outside the ephemeris: " + path_ +

@@ -2,7 +2,6 @@
 // Reader of the tabulated ephemeris file "VYN.LNG": one seek and one
 // 320-byte read per look-up, four-point Lagrange interpolation per body.
 #include <array>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -33,7 +32,7 @@ class TEphemeris {
   // whole record. Reopening first closes the previous file.
   void Open(const std::string& path);
   void Close();
-  bool IsOpen() const { return file_ != nullptr; }
+  bool IsOpen() const { return fd_ >= 0; }
   const std::string& Path() const { return path_; }
 
   // Julian days (UT) this file can be read for: [FirstJD, EndJD).
@@ -52,7 +51,7 @@ class TEphemeris {
                    TBodyReadings& out) const;
   std::string RangeText() const;
 
-  std::FILE* file_ = nullptr;
+  int fd_ = -1;  // read-only descriptor, -1 when closed
   std::string path_;
   long recordCount_ = 0;
   std::array<unsigned char, kBufferRecords * ephemeris_format::kRecordBytes>

@@ -276,7 +276,10 @@ void THoroscope::SortBodies() {
     while (swapped) {
       swapped = false;
       for (int j = 1; j <= 12 - gap; ++j) {
-        if (positions_[order_[j]] > positions_[order_[j + gap]]) {
+        // Ties go by slot: a gap swap may carry a body past an equal one.
+        const int a = order_[j], b = order_[j + gap];
+        if (positions_[a] > positions_[b] ||
+            (positions_[a] == positions_[b] && a > b)) {
           std::swap(order_[j], order_[j + gap]);
           swapped = true;
         }

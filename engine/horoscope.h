@@ -162,6 +162,9 @@ class THoroscope {
   void SortBodies();
   void BuildCuspTable();
   void AspectStep();
+  // Longitudes of the aspect points 1..14 (index 0 unused).
+  using TAspectPoints = std::array<extended, kAspectPoints + 1>;
+  TAspectPoints AspectPoints() const;
   int PointCount() const { return timeUnknown_ ? 12 : kAspectPoints; }
 
   std::string_view RulerCode() const;

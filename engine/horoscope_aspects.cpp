@@ -7,19 +7,6 @@
 namespace vyn {
 namespace {
 
-// Separation of two longitudes in whole arc minutes, 0..21599, not folded.
-long SeparationMinutes(extended a, extended b) {
-  return static_cast<long>(Trunc(std::fabs(a - b) / kPi * 10800));
-}
-
-void TryBothSteps(TAspectList& list, const TOrbMatrix& orbs, int a, int b,
-                  extended pa, extended pb, bool ownList) {
-  const long d = SeparationMinutes(pa, pb);
-  const int c = static_cast<int>(d / 900);
-  TryAspect(list, orbs, a, b, c, d, ownList);
-  TryAspect(list, orbs, a, b, c + 1, d, ownList);
-}
-
 bool ReadEntry(const TAspectList& list, int n, int& first, int& second,
                int& kind, extended& orb) {
   if (n < 1 || n > list.Count()) return false;
@@ -48,19 +35,29 @@ extended THoroscope::AspectPointRad(int point) const {
 // Midheaven, on either side of a cross pair.
 void THoroscope::AspectStep() {
   const int m = PointCount();
+  const TAspectPoints own = AspectPoints();
   own_.Clear();
   for (int i = 1; i < m; ++i)
     for (int j = i + 1; j <= m; ++j)
-      TryBothSteps(own_, orbs_, i, j, AspectPointRad(i), AspectPointRad(j),
-                   true);
+      TryAspectSteps(own_, orbs_, i, j, SeparationMinutes(own[j], own[i]),
+                     true);
 
   const THoroscope& other = partner_ ? *partner_ : *this;
-  const int otherPoints = other.PointCount();
+  const int otherCount = other.PointCount();
+  const TAspectPoints partner = other.AspectPoints();
   cross_.Clear();
   for (int i = 1; i <= m; ++i)
-    for (int j = 1; j <= otherPoints; ++j)
-      TryBothSteps(cross_, orbs_, i, j, AspectPointRad(i),
-                   other.AspectPointRad(j), false);
+    for (int j = 1; j <= otherCount; ++j)
+      TryAspectSteps(cross_, orbs_, i, j, SeparationMinutes(own[i], partner[j]),
+                     false);
+}
+
+THoroscope::TAspectPoints THoroscope::AspectPoints() const {
+  TAspectPoints points{};
+  for (int p = 1; p <= 12; ++p) points[p] = positions_[p];
+  points[kPointAscendant] = cusps_[1];
+  points[kPointMidheaven] = cusps_[10];
+  return points;
 }
 
 bool THoroscope::GetAspect(int n, int& first, int& second, int& kind,

@@ -1,7 +1,9 @@
 #include "app/cli/synastry.h"
 
+#include <cmath>
 #include <stdexcept>
 
+#include "app/cli/atlas.h"
 #include "app/cli/chart_input.h"
 #include "app/cli/chart_json.h"
 #include "app/cli/input_error.h"
@@ -61,9 +63,39 @@ std::string ChartName(std::size_t i) {
   return "charts[" + std::to_string(i) + "]";
 }
 
+std::int64_t Scaled(const json& object, const char* key, double fallback) {
+  const json& value = object.contains(key) ? object.at(key) : json(fallback);
+  return value.is_number() ? std::llround(value.get<double>() * 10000) : 0;
+}
+
+// A chart naming an atlas place gets its birth place fields from the atlas
+// at its local birth date and time; the fields it gives itself are kept.
+std::optional<TBirthPlace> ResolvePlace(json& chart, const std::string& where,
+                                        TAtlas& atlas) {
+  if (!chart.is_object() || (!chart.contains("State") && !chart.contains("Place")))
+    return std::nullopt;
+  for (const char* key : {"State", "Place"})
+    if (!chart.contains(key) || !chart.at(key).is_string())
+      throw TInputError(where + "." + key,
+                        "must be a text: a place needs both State and Place");
+  const TBirthPlace place = atlas.Resolve(
+      chart.at("State").get<std::string>(), chart.at("Place").get<std::string>(),
+      Scaled(chart, "BirthDate", 1900.0101), Scaled(chart, "BirthTime", 0),
+      where + ".Place");
+  const json resolved = BirthPlaceToJson(place);
+  for (const char* key :
+       {"Latitude", "Longitude", "ZoneTime", "SummerTime", "GregorianStart"})
+    if (!chart.contains(key)) chart[key] = resolved.at(key);
+  if (!chart.contains("StateName")) chart["StateName"] = place.stateName;
+  if (!chart.contains("PlaceName")) chart["PlaceName"] = place.placeName;
+  chart.erase("State");
+  chart.erase("Place");
+  return place;
+}
+
 }  // namespace
 
-TSynastry RunSynastry(const json& input) {
+TSynastry RunSynastry(const json& input, TAtlas& atlas) {
   CheckDocument(input);
   const json& charts = input.at("charts");
   const bool partners = WantsPartners(input, charts.size());
@@ -71,9 +103,11 @@ TSynastry RunSynastry(const json& input) {
 
   TSynastry synastry;
   for (std::size_t i = 0; i < charts.size(); ++i) {
+    json fields = charts[i];
+    synastry.places.push_back(ResolvePlace(fields, ChartName(i), atlas));
     auto chart = std::make_unique<THoroscope>();
     chart->SetAspectMode(kAspectModeBoth);
-    ApplyChartInput(charts[i], ChartName(i), *chart);
+    ApplyChartInput(fields, ChartName(i), *chart);
     synastry.charts.push_back(std::move(chart));
   }
   if (partners) {
@@ -87,7 +121,11 @@ TSynastry RunSynastry(const json& input) {
 
 json SynastryToJson(const TSynastry& synastry) {
   json charts = json::array();
-  for (const auto& chart : synastry.charts) charts.push_back(ChartToJson(*chart));
+  for (std::size_t i = 0; i < synastry.charts.size(); ++i) {
+    json chart = ChartToJson(*synastry.charts[i]);
+    if (synastry.places[i]) chart["place"] = BirthPlaceToJson(*synastry.places[i]);
+    charts.push_back(std::move(chart));
+  }
   return {{"charts", charts}};
 }
 

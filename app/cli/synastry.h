@@ -3,18 +3,27 @@
 // {"charts": [chart, chart?], "partners": bool, "ephemeris": "path"}.
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <vector>
 
+#include "data/birth_place.h"
 #include "engine/horoscope.h"
 
 namespace vyn::cli {
 
 struct TSynastry {
   std::vector<std::unique_ptr<THoroscope>> charts;
+  // Per chart, what the atlas gave when the chart named a place.
+  std::vector<std::optional<TBirthPlace>> places;
 };
 
-// Calculates the charts; throws TInputError naming the field at fault.
-TSynastry RunSynastry(const nlohmann::json& input);
+class TAtlas;
+
+// Calculates the charts; throws TInputError naming the field at fault. A
+// chart may name a "State" and "Place" of the atlas instead of giving its
+// coordinates, zone, summer time and Gregorian start; fields it gives
+// besides take precedence.
+TSynastry RunSynastry(const nlohmann::json& input, TAtlas& atlas);
 
 // {"charts": [...]} with every derived value of each chart.
 nlohmann::json SynastryToJson(const TSynastry& synastry);

@@ -92,6 +92,13 @@ void WriteBirth(std::ostream& out, const THoroscope& chart) {
       << UniversalTime(chart) << ", Julian day " << jd << "\n";
 }
 
+void WritePlace(std::ostream& out, const TBirthPlace& place) {
+  out << "  from the atlas: zone " << place.zoneName
+      << (place.localMeanTime ? " (local mean time of the place)" : "") << "\n";
+  for (const std::string& warning : place.warnings)
+    out << "  warning: " << warning << "\n";
+}
+
 void WritePositions(std::ostream& out, const THoroscope& chart) {
   out << "  Houses: " << kHouseSystemNames[chart.HouseSystem() % 3]
       << (chart.TimeUnknown() ? " (birth time unknown: sun-sign houses)" : "")
@@ -125,8 +132,10 @@ void WriteAspects(std::ostream& out, const TAspectList& list,
 
 std::string SynastryText(const TSynastry& synastry) {
   std::ostringstream out;
-  for (const auto& chart : synastry.charts) {
+  for (std::size_t i = 0; i < synastry.charts.size(); ++i) {
+    const auto& chart = synastry.charts[i];
     WriteBirth(out, *chart);
+    if (synastry.places[i]) WritePlace(out, *synastry.places[i]);
     WritePositions(out, *chart);
     WriteAspects(out, chart->OwnAspects(), "Aspects");
     out << "\n";

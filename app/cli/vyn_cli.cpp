@@ -1,12 +1,16 @@
 // vyn-cli: the program's work without windows.
 //   vyn-cli synastry [--input FILE]   both charts of a pair as text
 //   vyn-cli synastry --json           JSON document on stdin to JSON on stdout
+//   vyn-cli place STATE PLACE [--date YYYYMMDD [--time HHMM]] [--json]
+//   vyn-cli zone NAME YYYYMMDD HHMM [--json]
 #include <fstream>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "app/cli/atlas.h"
+#include "app/cli/atlas_commands.h"
 #include "app/cli/input_error.h"
 #include "app/cli/sample_people.h"
 #include "app/cli/synastry.h"
@@ -22,7 +26,9 @@ const char* const kUsage =
     "usage: vyn-cli synastry [--input FILE]   the pair as text (default: "
     "two sample people)\n"
     "       vyn-cli synastry --json           read a JSON document on "
-    "standard input, write one on standard output\n";
+    "standard input, write one on standard output\n"
+    "       vyn-cli place STATE PLACE [--date YYYYMMDD [--time HHMM]] [--json]\n"
+    "       vyn-cli zone NAME YYYYMMDD HHMM [--json]\n";
 
 json ParseDocument(std::istream& in, const std::string& source) {
   try {
@@ -53,7 +59,12 @@ int Synastry(const std::vector<std::string>& args) {
   const json input = asJson ? ParseDocument(std::cin, "standard input")
                      : inputFile.empty() ? vyn::cli::SamplePair()
                                          : ReadInputFile(inputFile);
-  const vyn::cli::TSynastry synastry = vyn::cli::RunSynastry(input);
+  vyn::cli::TAtlas atlas;
+  const vyn::cli::TSynastry synastry = vyn::cli::RunSynastry(input, atlas);
+  for (const auto& place : synastry.places)
+    if (place)
+      for (const std::string& warning : place->warnings)
+        std::cerr << "vyn-cli: warning: " << warning << "\n";
   if (asJson)
     std::cout << vyn::cli::SynastryToJson(synastry).dump() << "\n";
   else
@@ -65,12 +76,14 @@ int Synastry(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || args[0] != "synastry") {
+  const std::string command = args.empty() ? "" : args[0];
+  const std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
+  try {
+    if (command == "synastry") return Synastry(rest);
+    if (command == "place") return vyn::cli::PlaceCommand(rest);
+    if (command == "zone") return vyn::cli::ZoneCommand(rest);
     std::cerr << kUsage;
     return kExitUsage;
-  }
-  try {
-    return Synastry({args.begin() + 1, args.end()});
   } catch (const vyn::cli::TInputError& e) {
     std::cerr << "vyn-cli: " << e.what() << "\n";
     return kExitBadInput;

@@ -5,10 +5,12 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "app/cli/atlas.h"
 #include "app/cli/input_error.h"
 #include "app/cli/sample_people.h"
 #include "app/cli/synastry.h"
 #include "engine/ephemeris.h"
+#include "platform/app_directory.h"
 
 namespace vyn::cli {
 namespace {
@@ -18,10 +20,12 @@ using nlohmann::json;
 class SynastryContractTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    SetAppDirectory(VYN_TEST_APP_DIR);
     TEphemeris::Shared().Open(VYN_TEST_APP_DIR "/VYN.LNG");
   }
   static json Run(const json& input) {
-    return SynastryToJson(RunSynastry(input));
+    TAtlas atlas;
+    return SynastryToJson(RunSynastry(input, atlas));
   }
 };
 
@@ -113,6 +117,36 @@ TEST_F(SynastryContractTest, OneOrbForAllEqualsTheFullMatrix) {
   EXPECT_EQ(Run({{"charts", {single}}}), Run({{"charts", {full}}}));
 }
 
+TEST_F(SynastryContractTest, APlaceOfTheAtlasGivesCoordinatesZoneAndCalendar) {
+  json person = {{"BirthDate", 1941.0601}, {"BirthTime", 12.00},
+                 {"State", "United Kingdom - England"}, {"Place", "London"},
+                 {"orbs", 6}};
+  const json chart = Run({{"charts", {person}}}).at("charts")[0];
+  const json& place = chart.at("place");
+  EXPECT_EQ(place.at("zone_name"), "Europe/London");
+  EXPECT_EQ(place.at("SummerTime"), 2.0);  // double summer time
+  EXPECT_EQ(place.at("Latitude"), 51.31);
+  EXPECT_EQ(place.at("warnings").size(), 0u);
+  EXPECT_DOUBLE_EQ(chart.at("ut").get<double>(), 10.0);
+
+  // A field the chart gives itself wins over the atlas.
+  person["SummerTime"] = 1.00;
+  EXPECT_DOUBLE_EQ(Run({{"charts", {person}}}).at("charts")[0].at("ut").get<double>(),
+                   11.0);
+}
+
+TEST_F(SynastryContractTest, ASkippedLocalTimeIsReportedWithTheReadingTaken) {
+  const json person = {{"BirthDate", 1918.0331}, {"BirthTime", 2.30},
+                       {"State", "United States - New York"},
+                       {"Place", "New York City"}};
+  const json chart = Run({{"charts", {person}}}).at("charts")[0];
+  ASSERT_EQ(chart.at("place").at("warnings").size(), 1u);
+  EXPECT_NE(chart.at("place").at("warnings")[0].get<std::string>().find(
+                "read with the offset after the change"),
+            std::string::npos);
+  EXPECT_DOUBLE_EQ(chart.at("ut").get<double>(), 6.5);  // 02:30 EDT
+}
+
 struct TBadInput {
   const char* name;
   json input;
@@ -128,7 +162,8 @@ class SynastryInputErrorTest : public SynastryContractTest,
 TEST_P(SynastryInputErrorTest, NamesTheFieldAndTheRule) {
   const TBadInput& bad = GetParam();
   try {
-    RunSynastry(bad.input);
+    TAtlas atlas;
+    RunSynastry(bad.input, atlas);
     FAIL() << "accepted";
   } catch (const TInputError& e) {
     const std::string message = e.what();
@@ -185,6 +220,12 @@ INSTANTIATE_TEST_SUITE_P(
         TBadInput{"PartnersWithOneChart",
                   {{"charts", {json::object()}}, {"partners", true}},
                   "partners", "two charts"},
+        TBadInput{"UnknownPlace",
+                  {{"charts", {{{"State", "Sweden"}, {"Place", "Atlantis"}}}}},
+                  "charts[0].Place", "no place \"Atlantis\" in \"Sweden\""},
+        TBadInput{"PlaceWithoutState",
+                  {{"charts", {{{"Place", "Stockholm"}}}}},
+                  "charts[0].State", "needs both State and Place"},
         TBadInput{"MissingEphemeris",
                   {{"charts", {json::object()}}, {"ephemeris", "/nonexistent/VYN.LNG"}},
                   "ephemeris", "File /nonexistent/VYN.LNG not found!"}),

@@ -55,6 +55,24 @@ TEST(VynCliProcessTest, SamplePairAsText) {
     EXPECT_NE(run.out.find(part), std::string::npos) << part;
 }
 
+TEST(VynCliProcessTest, AtlasLookUps) {
+  const TRun place = RunCli(
+      "place Sweden Stockholm --date 18700101 --time 1200 --json", "");
+  ASSERT_EQ(place.status, 0) << place.err;
+  const auto doc = nlohmann::json::parse(place.out);
+  EXPECT_EQ(doc.at("zone_name"), "Europe/Stockholm");
+  EXPECT_EQ(doc.at("local_mean_time"), true);
+  EXPECT_EQ(doc.at("ZoneTime"), -1.12);
+
+  const TRun zone = RunCli("zone Australia/Lord_Howe 19900101 1200", "");
+  ASSERT_EQ(zone.status, 0) << zone.err;
+  EXPECT_NE(zone.out.find("UTC+11:00"), std::string::npos) << zone.out;
+
+  const TRun missing = RunCli("place Sweden Atlantis", "");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("no place \"Atlantis\""), std::string::npos) << missing.err;
+}
+
 struct TFailure {
   const char* input;
   const char* message;

@@ -1,0 +1,162 @@
+// A birth place resolved at a local date and time: local mean time of the
+// place's own longitude, clock-change warnings, missing states and places.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "data/birth_place.h"
+#include "data/data_collection.h"
+#include "data/table_loader.h"
+#include "tests/data/temp_database.h"
+
+namespace vyn {
+namespace {
+
+using testing::AddRow;
+
+class BirthPlaceTest : public testing::TempDatabaseTest {
+ protected:
+  void SetUp() override {
+    TempDatabaseTest::SetUp();
+    atlas_.SetLanguage("UK");
+    atlas_.CreateSchema();
+    atlas_.SetActive(true);
+    // Mean time of the reference city (-0:53) until 1893, then UTC+1 with
+    // summer time in 1980 (forward at 02:00, back at 03:00). On the day of
+    // the change to standard time the hours from 12:00 are bridged by a
+    // summer row relative to the reference city's mean time.
+    AddRow(Table(TTableRole::trZoneIds),
+           {{"ZoneID", "1001"}, {"ZoneName", "Europe/Testing"}, {"GregDate", 17000301}});
+    for (const auto& [start, delta, lmt] :
+         std::vector<std::tuple<int, int, bool>>{{18500101, -53, true},
+                                                 {18930402, -100, false}})
+      AddRow(Table(TTableRole::trZones), {{"ZoneID", "1001"}, {"StartDate", start},
+                                          {"TimeDelta", delta}, {"LMT", lmt ? 1 : 0}});
+    AddRow(Table(TTableRole::trSummerIds),
+           {{"SummerID", "1001"}, {"SummerName", "Europe/Testing"}});
+    for (const auto& [date, time, diff] :
+         std::vector<std::tuple<int, int, int>>{{18930401, 1200, 7},
+                                                {18930402, 0, 0},
+                                                {19800330, 200, 100},
+                                                {19800928, 300, 0}})
+      AddRow(Table(TTableRole::trSummers), {{"SummerID", "1001"}, {"FromDate", date},
+                                            {"FromTime", time}, {"TimeDiff", diff}});
+    AddRow(Table(TTableRole::trStates), {{"StateID", "1001"}, {"StateName", "Testland"}});
+    // 18 degrees 4 minutes east: 72.27 minutes of time ahead of Greenwich.
+    AddRow(Table(TTableRole::trPlaces),
+           {{"StateID", "1001"}, {"PlaceName", "Eastville"}, {"Latitude", 5920},
+            {"Longitude", -1804}, {"ZoneRef", "1001"}, {"SummerRef", "1001"}});
+  }
+
+  TVynTable& Table(TTableRole role) { return atlas_.Table(role); }
+  TBirthPlace Resolve(std::int64_t date, std::int64_t time) {
+    return ResolveBirthPlace(atlas_, "Testland", "Eastville", date, time);
+  }
+
+  TDataCollection atlas_{database_, "UK"};
+};
+
+TEST(MeanTimeOffsetTest, FourMinutesOfTimePerDegree) {
+  struct Case {
+    long longitude;
+    long double offset;
+  };
+  for (const Case& c : {Case{0, 0.0L}, Case{1500, 1.00L}, Case{-1804, -1.12L},
+                        Case{-1807, -1.12L}, Case{-1808, -1.13L}, Case{7400, 4.56L},
+                        Case{18000, 12.00L}, Case{-18000, -12.00L}})
+    EXPECT_EQ(MeanTimeOffset(c.longitude), c.offset) << c.longitude;
+}
+
+TEST_F(BirthPlaceTest, BeforeStandardTimeThePlaceKeepsItsOwnMeanTime) {
+  const TBirthPlace p = Resolve(18700101, 120000);
+  EXPECT_TRUE(p.localMeanTime);
+  EXPECT_EQ(p.zoneTime, -1.12L);  // not the reference city's -0.53
+  EXPECT_EQ(p.summerTime, 0.0L);
+  EXPECT_EQ(p.latitude, 5920);
+  EXPECT_EQ(p.longitude, -1804);
+  EXPECT_EQ(p.zoneName, "Europe/Testing");
+  EXPECT_EQ(p.gregorianStart, 1700.0301L);
+}
+
+TEST_F(BirthPlaceTest, BridgedHoursOfTheChangeDayAreStandardTime) {
+  const TBirthPlace morning = Resolve(18930401, 110000);
+  EXPECT_TRUE(morning.localMeanTime);
+  EXPECT_EQ(morning.zoneTime, -1.12L);
+  // From 12:00 the summer row bridges the reference city's mean time to
+  // standard time: -0.53 - 0.07 is UTC+1, whatever the place's longitude.
+  const TBirthPlace afternoon = Resolve(18930401, 130000);
+  EXPECT_FALSE(afternoon.localMeanTime);
+  EXPECT_EQ(afternoon.zoneTime, -0.53L);
+  EXPECT_EQ(afternoon.summerTime, 0.07L);
+}
+
+TEST_F(BirthPlaceTest, StandardAndSummerTime) {
+  const TBirthPlace winter = Resolve(19800101, 120000);
+  EXPECT_FALSE(winter.localMeanTime);
+  EXPECT_EQ(winter.zoneTime, -1.00L);
+  EXPECT_EQ(winter.summerTime, 0.0L);
+  EXPECT_TRUE(winter.warnings.empty());
+  EXPECT_EQ(Resolve(19800601, 120000).summerTime, 1.00L);
+  EXPECT_EQ(Resolve(19800601, 120000).gregorianStart, 1522.0101L);  // after 1930
+}
+
+TEST_F(BirthPlaceTest, SkippedAndRepeatedLocalTimesAreReported) {
+  struct Case {
+    std::int64_t date, time;
+    const char* warning;  // empty: none
+    long double summer;   // the reading taken
+  };
+  const std::vector<Case> cases = {
+      {19800330, 15900, "", 0.0L},
+      {19800330, 23000, "does not exist: the clocks went forward from 02:00 to 03:00", 1.00L},
+      {19800330, 30000, "", 1.00L},
+      {19800928, 15900, "", 1.00L},
+      {19800928, 23000, "occurs twice: the clocks went back from 03:00 to 02:00", 1.00L},
+      {19800928, 30000, "", 0.0L},
+  };
+  for (const Case& c : cases) {
+    const TBirthPlace p = Resolve(c.date, c.time);
+    EXPECT_EQ(p.summerTime, c.summer) << c.date << " " << c.time;
+    if (*c.warning == '\0') {
+      EXPECT_TRUE(p.warnings.empty()) << c.date << " " << c.time << ": " << p.warnings[0];
+    } else {
+      ASSERT_EQ(p.warnings.size(), 1u) << c.date << " " << c.time;
+      EXPECT_NE(p.warnings[0].find(c.warning), std::string::npos) << p.warnings[0];
+    }
+  }
+}
+
+TEST_F(BirthPlaceTest, MissingStateOrPlaceIsNamed) {
+  try {
+    ResolveBirthPlace(atlas_, "Nowhere", "Eastville", 19800101, 0);
+    FAIL();
+  } catch (const EAtlasError& e) {
+    EXPECT_NE(std::string(e.what()).find("\"Nowhere\""), std::string::npos);
+  }
+  try {
+    ResolveBirthPlace(atlas_, "Testland", "Westville", 19800101, 0);
+    FAIL();
+  } catch (const EAtlasError& e) {
+    EXPECT_NE(std::string(e.what()).find("\"Westville\" in \"Testland\""),
+              std::string::npos);
+  }
+}
+
+TEST_F(BirthPlaceTest, LoaderAppendsInOneTransactionAndNamesBadRows) {
+  TTableLoader loader(database_, "PLACES", CatalogueEntry(TTableRole::trPlaces).Layout);
+  loader.Append({"1001", "Northville", 6000, -1800, "1001", "1001"});
+  EXPECT_EQ(loader.Count(), 1);
+  try {
+    loader.Append({"1001", "Northville", 6000, -1800, "1001", "1001"});
+    FAIL() << "a duplicate key was accepted";
+  } catch (const ETableError& e) {
+    EXPECT_EQ(e.TableName(), "PLACES");
+    EXPECT_NE(std::string(e.what()).find("Northville"), std::string::npos);
+  }
+  EXPECT_THROW(loader.Append({"1001"}), ETableError);
+}
+
+}  // namespace
+}  // namespace vyn

@@ -1,0 +1,106 @@
+// Julian day numbers and day counts.
+#include "engine/calendar.h"
+
+#include <gtest/gtest.h>
+
+namespace vyn {
+namespace {
+
+constexpr long kFirstGregorianDay = 2299161;  // 15 October 1582
+
+struct DayNumberCase {
+  int day, month, year;
+  bool julian;
+  long expected;
+};
+
+class DayNumberTest : public ::testing::TestWithParam<DayNumberCase> {};
+
+TEST_P(DayNumberTest, CountsDaysFromTheFirstOfJanuary1900) {
+  const DayNumberCase& c = GetParam();
+  EXPECT_EQ(DayNumber(c.day, c.month, c.year, c.julian), c.expected)
+      << c.year << "-" << c.month << "-" << c.day
+      << (c.julian ? " Julian" : " Gregorian");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, DayNumberTest,
+    ::testing::Values(
+        DayNumberCase{1, 1, 1900, false, 0},
+        DayNumberCase{28, 2, 1900, false, 58},
+        DayNumberCase{1, 3, 1900, false, 59},  // no 29 February in 1900
+        DayNumberCase{1, 3, 1900, true, 72},   // 14 March 1900 Gregorian
+        DayNumberCase{1, 1, 2000, false, 36524},
+        DayNumberCase{1, 3, 2000, false, 36584},  // 29 February 2000 counts
+        DayNumberCase{15, 10, 1582, false, -115860},
+        DayNumberCase{4, 10, 1582, true, -115861},
+        DayNumberCase{31, 12, 1899, false, -1}));
+
+struct JulianDayCase {
+  int year, month;
+  bool gregorian;
+  extended day, jd;
+};
+
+class JulianDayTest : public ::testing::TestWithParam<JulianDayCase> {};
+
+TEST_P(JulianDayTest, GivesTheAstronomersDayNumber) {
+  const JulianDayCase& c = GetParam();
+  EXPECT_EQ(JulianDay(c.year, c.month, c.gregorian, c.day), c.jd);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, JulianDayTest,
+    ::testing::Values(
+        JulianDayCase{2000, 1, true, 1.5L, 2451545.0L},
+        JulianDayCase{1900, 1, true, 1, 2415020.5L},
+        JulianDayCase{1582, 10, true, 15, 2299160.5L},
+        JulianDayCase{1582, 10, false, 4, 2299159.5L},
+        JulianDayCase{1499, 12, false, 11, 2268911.5L},  // the ephemeris epoch
+        JulianDayCase{1960, 5, true, 27.25L, 2437081.75L},
+        JulianDayCase{2000, 3, true, 1, 2451604.5L}));
+
+TEST(Calendar, AJulianDateLiesElevenDaysAfterTheSameGregorianDateIn1700) {
+  EXPECT_EQ(JulianDay(1700, 3, false, 1) - JulianDay(1700, 3, true, 1), 11);
+  EXPECT_EQ(DayNumber(1, 3, 1700, false) - DayNumber(1, 3, 1700, true), -11);
+}
+
+TEST(Calendar, DateToJulianDayMatchesJulianDayAtMidnight) {
+  for (long date : {20000101L, 19000301L, 15821015L, 17000228L, 21001231L}) {
+    const int year = static_cast<int>(date / 10000);
+    const int month = static_cast<int>(date / 100 % 100);
+    const int day = static_cast<int>(date % 100);
+    EXPECT_EQ(DateToJulianDay(date, true), JulianDay(year, month, true, day))
+        << date;
+  }
+  EXPECT_EQ(DateToJulianDay(15821004, false), 2299159.5L);
+}
+
+TEST(Calendar, JulianDayToDateSwitchesCalendarAtTheGivenDay) {
+  EXPECT_EQ(JulianDayToDate(kFirstGregorianDay, 2299160.5L), 15821015);
+  EXPECT_EQ(JulianDayToDate(kFirstGregorianDay, 2299159.5L), 15821004);
+  EXPECT_EQ(JulianDayToDate(kFirstGregorianDay, 2451545.0L), 20000101);
+  EXPECT_EQ(JulianDayToDate(kFirstGregorianDay, 2268911.5L), 14991211);
+  // Switching a century later reads the same day as a Julian date.
+  EXPECT_EQ(JulianDayToDate(2400000, 2299160.5L), 15821005);
+}
+
+// Every day of a few years around leap days and the calendar change reads
+// back as the date it came from.
+TEST(Calendar, DatesRoundTripThroughJulianDays) {
+  struct {
+    long firstJD, lastJD;
+  } const spans[] = {{2268911, 2269400}, {2298800, 2299600},
+                     {2415000, 2415400}, {2451500, 2451950}};
+  for (const auto& span : spans) {
+    for (long z = span.firstJD; z <= span.lastJD; ++z) {
+      const extended jd = z + 0.5L;
+      const long date = JulianDayToDate(kFirstGregorianDay, jd);
+      const bool gregorian = z + 1 >= kFirstGregorianDay;
+      ASSERT_EQ(DateToJulianDay(date, gregorian), jd) << date;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vyn

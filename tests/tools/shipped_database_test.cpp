@@ -1,0 +1,120 @@
+// Facts of the shipped atlas that catch real faults in its histories and in
+// how a birth place is resolved.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "data/birth_place.h"
+#include "data/data_collection.h"
+#include "data/sqlite_statement.h"
+#include "data/vyn_database.h"
+
+namespace vyn {
+namespace {
+
+class ShippedDatabaseTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    database_ = new TVynDatabase;
+    database_->SetDirectory(std::filesystem::path(VYN_SHIPPED_DATABASE).parent_path());
+    database_->Connect(TConnectMode::cmOpenExisting);
+    atlas_ = new TDataCollection(*database_, "UK");
+    atlas_->SetLanguage("UK");
+    atlas_->SetActive(true);
+  }
+  static void TearDownTestSuite() {
+    delete atlas_;
+    delete database_;
+  }
+  static long long Scalar(const std::string& sql) {
+    TSqliteStatement statement(database_->Connection(), sql);
+    statement.Step();
+    return statement.Column(0).Integer();
+  }
+
+  static TVynDatabase* database_;
+  static TDataCollection* atlas_;
+};
+
+TVynDatabase* ShippedDatabaseTest::database_ = nullptr;
+TDataCollection* ShippedDatabaseTest::atlas_ = nullptr;
+
+struct TClock {
+  const char* zone;
+  std::int64_t date, time;
+  long double zoneTime, summerTime;
+};
+
+TEST_F(ShippedDatabaseTest, ZoneHistories) {
+  const TClock cases[] = {
+      // British double summer time in the summers of 1941 to 1945, one hour
+      // in the winters between.
+      {"Europe/London", 19410601, 120000, 0.0L, 2.00L},
+      {"Europe/London", 19411215, 120000, 0.0L, 1.00L},
+      {"Europe/London", 19450701, 120000, 0.0L, 2.00L},
+      {"Europe/London", 19460101, 120000, 0.0L, 0.0L},
+      // New York's first daylight saving, from 02:00 on 31 March 1918.
+      {"America/New_York", 19180330, 120000, 5.00L, 0.0L},
+      {"America/New_York", 19180331, 30000, 5.00L, 1.00L},
+      // Lord Howe Island keeps half an hour of summer time.
+      {"Australia/Lord_Howe", 19900101, 120000, -10.30L, 0.30L},
+      {"Australia/Lord_Howe", 19900701, 120000, -10.30L, 0.0L},
+      // Moscow went to UTC+2 with summer time in March 1991 and back to
+      // UTC+3 in January 1992.
+      {"Europe/Moscow", 19910301, 120000, -3.00L, 0.0L},
+      {"Europe/Moscow", 19910601, 120000, -2.00L, 1.00L},
+      {"Europe/Moscow", 19911201, 120000, -2.00L, 0.0L},
+      {"Europe/Moscow", 19920301, 120000, -3.00L, 0.0L},
+      // Ireland's winter time, a negative saving in the source, is standard
+      // time with summer time on top.
+      {"Europe/Dublin", 19800101, 120000, 0.0L, 0.0L},
+      {"Europe/Dublin", 19800701, 120000, 0.0L, 1.00L},
+  };
+  for (const TClock& c : cases) {
+    EXPECT_EQ(atlas_->ZoneOffset(c.zone, c.date), c.zoneTime) << c.zone << " " << c.date;
+    EXPECT_EQ(atlas_->SummerOffset(c.zone, c.date, c.time), c.summerTime)
+        << c.zone << " " << c.date << " " << c.time;
+  }
+  EXPECT_GE(Scalar("SELECT MIN(TimeDiff) FROM SUMMER"), 0);
+}
+
+TEST_F(ShippedDatabaseTest, BirthPlacesBeforeStandardTimeKeepTheirOwnMeanTime) {
+  // Stockholm lies at 18 degrees 4 minutes east: 1 h 12 min ahead of
+  // Greenwich, while its zone's history holds the mean time of its reference
+  // point until Sweden took standard time in 1900.
+  const TBirthPlace stockholm =
+      ResolveBirthPlace(*atlas_, "Sweden", "Stockholm", 18700101, 120000);
+  EXPECT_TRUE(stockholm.localMeanTime);
+  EXPECT_EQ(stockholm.zoneTime, MeanTimeOffset(stockholm.longitude));
+  EXPECT_EQ(stockholm.gregorianStart, 1753.0301L);
+  const TBirthPlace later =
+      ResolveBirthPlace(*atlas_, "Sweden", "Stockholm", 19500101, 120000);
+  EXPECT_FALSE(later.localMeanTime);
+  EXPECT_EQ(later.zoneTime, -1.00L);
+}
+
+TEST_F(ShippedDatabaseTest, PlacesCarryTheirZones) {
+  const TBirthPlace london =
+      ResolveBirthPlace(*atlas_, "United Kingdom - England", "London", 19800601, 120000);
+  EXPECT_EQ(london.zoneName, "Europe/London");
+  EXPECT_EQ(london.latitude, 5131);
+  EXPECT_NEAR(london.longitude, 8, 2);  // just west of Greenwich
+  EXPECT_EQ(london.summerTime, 1.00L);
+  const TBirthPlace nyc = ResolveBirthPlace(*atlas_, "United States - New York",
+                                            "New York City", 19180331, 23000);
+  ASSERT_EQ(nyc.warnings.size(), 1u);
+  EXPECT_NE(nyc.warnings[0].find("does not exist"), std::string::npos);
+  EXPECT_GT(Scalar("SELECT COUNT(*) FROM PLACES"), 110000);
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM PLACES p LEFT JOIN ZONEID z ON "
+                   "z.ZoneID = p.ZoneRef WHERE z.ZoneID IS NULL"),
+            0);
+}
+
+TEST_F(ShippedDatabaseTest, PeopleTablesStartEmpty) {
+  for (const char* table : {"NAME", "CurrNAME", "GROUPS", "NAMEGRPS"})
+    EXPECT_EQ(Scalar(std::string("SELECT COUNT(*) FROM \"") + table + "\""), 0) << table;
+}
+
+}  // namespace
+}  // namespace vyn

@@ -1,0 +1,182 @@
+#include "tools/database/atlas_database.h"
+
+#include <map>
+#include <stdexcept>
+#include <unordered_map>
+
+#include "data/data_collection.h"
+#include "data/table_catalogue.h"
+#include "data/table_loader.h"
+#include "data/transaction.h"
+#include "data/vyn_database.h"
+#include "tools/database/tsv_table.h"
+#include "tools/tz/atlas_zones.h"
+
+namespace vyn::tools {
+namespace {
+
+// Where the calendar before the Gregorian one was not the Julian calendar,
+// dates are read as Gregorian throughout (they are given converted).
+constexpr long kGregorianThroughout = 15821015;
+
+using TRow = std::map<std::string, TVynValue>;
+
+// A row in the order of the table's fields; fields not given stay empty.
+std::vector<TVynValue> InLayoutOrder(const TTableLayout& layout, TRow row) {
+  std::vector<TVynValue> values;
+  for (const TFieldDef& field : layout.Fields) {
+    auto it = row.find(field.Name);
+    if (it != row.end()) {
+      values.push_back(std::move(it->second));
+    } else {
+      values.push_back(field.Kind == TFieldKind::fkText ? TVynValue("")
+                                                        : TVynValue(0));
+    }
+  }
+  return values;
+}
+
+class TLoader {
+ public:
+  TLoader(TVynDatabase& database, TTableRole role)
+      : layout_(CatalogueEntry(role).Layout),
+        loader_(database, CatalogueEntry(role).InitialName, layout_) {}
+  void Append(TRow row) { loader_.Append(InLayoutOrder(layout_, std::move(row))); }
+  long Count() const { return loader_.Count(); }
+
+ private:
+  TTableLayout layout_;
+  TTableLoader loader_;
+};
+
+long ToLong(const std::string& text, const std::string& what) {
+  try {
+    std::size_t used = 0;
+    const long value = std::stol(text, &used);
+    if (used == text.size()) return value;
+  } catch (const std::exception&) {
+  }
+  throw std::runtime_error(what + ": not a whole number: \"" + text + "\"");
+}
+
+// First Gregorian date per country code.
+std::unordered_map<std::string, long> GregorianDates(const std::string& path) {
+  const TTsvTable table = TTsvTable::Read(path);
+  const std::size_t code = table.Column("CountryCode");
+  const std::size_t start = table.Column("GregorianStart");
+  const std::size_t prior = table.Column("PriorCalendar");
+  std::unordered_map<std::string, long> dates;
+  for (const auto& row : table.Rows())
+    dates[row[code]] = row[prior] == "julian" ? ToLong(row[start], path)
+                                              : kGregorianThroughout;
+  return dates;
+}
+
+// The country most of a zone's places lie in, per zone name.
+std::unordered_map<std::string, std::string> ZoneCountries(
+    const TTsvTable& states, const TTsvTable& places) {
+  std::unordered_map<std::string, std::string> countryOfState;
+  for (const auto& row : states.Rows())
+    countryOfState[row[states.Column("StateID")]] =
+        row[states.Column("CountryCode")];
+  std::unordered_map<std::string, std::map<std::string, long>> counts;
+  for (const auto& row : places.Rows())
+    ++counts[row[places.Column("ZoneName")]]
+            [countryOfState[row[places.Column("StateID")]]];
+  std::unordered_map<std::string, std::string> result;
+  for (const auto& [zone, byCountry] : counts) {
+    auto best = byCountry.begin();
+    for (auto it = byCountry.begin(); it != byCountry.end(); ++it)
+      if (it->second > best->second) best = it;
+    result[zone] = best->first;
+  }
+  return result;
+}
+
+void LoadZones(TVynDatabase& database, const tz::Atlas& atlas,
+               const std::unordered_map<std::string, std::string>& zoneCountry,
+               const std::unordered_map<std::string, long>& gregorian,
+               TAtlasFigures& figures) {
+  TLoader ids(database, TTableRole::trZoneIds), zones(database, TTableRole::trZones),
+      summerIds(database, TTableRole::trSummerIds),
+      summers(database, TTableRole::trSummers);
+  for (const tz::AtlasZone& zone : atlas.zones) {
+    long gregDate = kGregorianThroughout;
+    if (auto c = zoneCountry.find(zone.zoneName); c != zoneCountry.end())
+      if (auto g = gregorian.find(c->second); g != gregorian.end())
+        gregDate = g->second;
+    ids.Append({{"ZoneID", zone.zoneId}, {"ZoneName", zone.zoneName},
+                {"GregDate", gregDate}});
+    summerIds.Append({{"SummerID", zone.zoneId}, {"SummerName", zone.zoneName}});
+    for (const tz::ZoneRow& row : zone.tables.zone)
+      zones.Append({{"ZoneID", zone.zoneId}, {"StartDate", row.startDate},
+                    {"TimeDelta", row.timeDelta},
+                    {"LMT", row.localMeanTime ? 1 : 0}});
+    for (const tz::SummerRow& row : zone.tables.summer)
+      summers.Append({{"SummerID", zone.zoneId}, {"FromDate", row.fromDate},
+                      {"FromTime", row.fromTime}, {"TimeDiff", row.timeDiff}});
+  }
+  figures.zones = ids.Count();
+  figures.zoneRows = zones.Count();
+  figures.summerRows = summers.Count();
+}
+
+void LoadStates(TVynDatabase& database, const TTsvTable& states,
+                TAtlasFigures& figures) {
+  TLoader loader(database, TTableRole::trStates);
+  for (const auto& row : states.Rows()) {
+    TRow values{{"StateID", row[states.Column("StateID")]},
+                {"StateName", row[states.Column("StateName")]}};
+    for (const char* bound :
+         {"MaxLatitude", "MinLatitude", "MaxLongitude", "MinLongitude"})
+      values[bound] = ToLong(row[states.Column(bound)], bound);
+    loader.Append(std::move(values));
+  }
+  figures.states = loader.Count();
+}
+
+void LoadPlaces(TVynDatabase& database, const TTsvTable& places,
+                const tz::Atlas& atlas, TAtlasFigures& figures) {
+  std::unordered_map<std::string, std::string> idOfZone;
+  for (const tz::AtlasZone& zone : atlas.zones) idOfZone[zone.zoneName] = zone.zoneId;
+  TLoader loader(database, TTableRole::trPlaces);
+  for (const auto& row : places.Rows()) {
+    const std::string& zoneName = row[places.Column("ZoneName")];
+    const auto id = idOfZone.find(zoneName);
+    if (id == idOfZone.end())
+      throw std::runtime_error("place \"" + row[places.Column("PlaceName")] +
+                               "\": zone " + zoneName + " is not in the zone source");
+    loader.Append({{"StateID", row[places.Column("StateID")]},
+                   {"PlaceName", row[places.Column("PlaceName")]},
+                   {"Latitude", ToLong(row[places.Column("Latitude")], "Latitude")},
+                   {"Longitude", ToLong(row[places.Column("Longitude")], "Longitude")},
+                   {"ZoneRef", id->second},
+                   {"SummerRef", id->second}});
+  }
+  figures.places = loader.Count();
+}
+
+}  // namespace
+
+TAtlasFigures BuildAtlasDatabase(TVynDatabase& database,
+                                 const TAtlasSources& sources) {
+  TDataCollection collection(database, "UK");
+  collection.SetLanguage("UK");
+  collection.CreateSchema();
+
+  const tz::Atlas atlas = tz::BuildAtlas(tz::LoadTzSource(sources.tzdata));
+  const TTsvTable states = TTsvTable::Read(sources.states);
+  const TTsvTable places = TTsvTable::Read(sources.places);
+
+  TAtlasFigures figures;
+  figures.tzVersion = atlas.version;
+  TTransaction transaction(database.Connection());
+  LoadZones(database, atlas, ZoneCountries(states, places),
+            GregorianDates(sources.gregorian), figures);
+  LoadStates(database, states, figures);
+  LoadPlaces(database, places, atlas, figures);
+  transaction.Commit();
+  return figures;
+}
+
+}  // namespace vyn::tools

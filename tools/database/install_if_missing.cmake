@@ -1,0 +1,10 @@
+# Copies SOURCE to TARGET unless TARGET exists: an installed database holds
+# the user's data and is never replaced.
+if(EXISTS "${TARGET}")
+  return()
+endif()
+get_filename_component(dir "${TARGET}" DIRECTORY)
+file(MAKE_DIRECTORY "${dir}")
+file(COPY_FILE "${SOURCE}" "${TARGET}.new")
+file(RENAME "${TARGET}.new" "${TARGET}")
+message(STATUS "Installed a new database: ${TARGET}")
