@@ -1,4 +1,5 @@
 // The aspect step of a chart record and the aspect look-ups.
+#include <algorithm>
 #include <cmath>
 
 #include "engine/horoscope.h"
@@ -31,8 +32,9 @@ extended THoroscope::AspectPointRad(int point) const {
 
 // Own aspects among this chart's points; cross aspects of this chart's
 // points with the partner's (with itself when there is no partner). A chart
-// whose birth time is unknown takes no part with its Ascendant and
-// Midheaven, on either side of a cross pair.
+// whose birth time is unknown lists no aspect with an Ascendant or
+// Midheaven of either chart, and no chart lists one with the angles of a
+// partner whose birth time is unknown.
 void THoroscope::AspectStep() {
   const int m = PointCount();
   const TAspectPoints own = AspectPoints();
@@ -43,7 +45,7 @@ void THoroscope::AspectStep() {
                      true);
 
   const THoroscope& other = partner_ ? *partner_ : *this;
-  const int otherCount = other.PointCount();
+  const int otherCount = std::min(m, other.PointCount());
   const TAspectPoints partner = other.AspectPoints();
   cross_.Clear();
   for (int i = 1; i <= m; ++i)

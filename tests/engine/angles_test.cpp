@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace vyn {
@@ -16,6 +17,8 @@ struct ConversionCase {
   extended (*convert)(extended);
   extended in, out;
 };
+
+void PrintTo(const ConversionCase& c, std::ostream* os) { *os << c.what; }
 
 class ConversionTest : public ::testing::TestWithParam<ConversionCase> {};
 
@@ -40,6 +43,21 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{"DegToRadUsesTheFixedFactor", DegToRad, 180, 3.14159265L},
         ConversionCase{"RadToDegUsesTheFixedFactor", RadToDeg, 0.0174532925L, 1}),
     [](const auto& info) { return std::string(info.param.what); });
+
+// Every minute and a few seconds of a range of degrees read back exactly:
+// the minutes are never taken one short.
+TEST(Angles, HmsReadsEveryMinuteAndSecond) {
+  for (int d : {0, 1, 12, 23, 45, 66, 90, 179}) {
+    for (int m = 0; m < 60; ++m) {
+      for (int s : {0, 1, 30, 59}) {
+        const extended x = (d * 10000L + m * 100 + s) / 10000.0L;
+        ASSERT_NEAR(HMSToDec(x), d + m / 60.0L + s / 3600.0L, 1e-12L)
+            << d << " " << m << " " << s;
+        ASSERT_NEAR(HMSToDec(-x), -(d + m / 60.0L + s / 3600.0L), 1e-12L);
+      }
+    }
+  }
+}
 
 TEST(Angles, TheDegreeFactorIsTheLiteralNotPiOver180) {
   // The literal is short of pi/180 by 2e-11; pi/180 would give pi here.
@@ -75,6 +93,10 @@ struct ArcTan2Case {
   extended x, y, angle;
 };
 
+void PrintTo(const ArcTan2Case& c, std::ostream* os) {
+  *os << "x " << static_cast<double>(c.x) << " y " << static_cast<double>(c.y);
+}
+
 class ArcTan2Test : public ::testing::TestWithParam<ArcTan2Case> {};
 
 TEST_P(ArcTan2Test, GivesTheAngleOfTheQuadrantInZeroToTwoPi) {
@@ -99,6 +121,8 @@ struct ReduceCase {
   extended (*reduce)(extended);
   extended in, out;
 };
+
+void PrintTo(const ReduceCase& c, std::ostream* os) { *os << c.what; }
 
 class ReduceTest : public ::testing::TestWithParam<ReduceCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace vyn {
 namespace {
 
@@ -13,6 +15,10 @@ struct DayNumberCase {
   bool julian;
   long expected;
 };
+
+void PrintTo(const DayNumberCase& c, std::ostream* os) {
+  *os << c.year << "-" << c.month << "-" << c.day << (c.julian ? " Julian" : " Gregorian");
+}
 
 class DayNumberTest : public ::testing::TestWithParam<DayNumberCase> {};
 
@@ -41,6 +47,11 @@ struct JulianDayCase {
   bool gregorian;
   extended day, jd;
 };
+
+void PrintTo(const JulianDayCase& c, std::ostream* os) {
+  *os << c.year << "-" << c.month << "-" << static_cast<double>(c.day)
+      << (c.gregorian ? " Gregorian" : " Julian");
+}
 
 class JulianDayTest : public ::testing::TestWithParam<JulianDayCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -139,6 +140,8 @@ struct PolarityCase {
   const char* polarity;
 };
 
+void PrintTo(const PolarityCase& c, std::ostream* os) { *os << c.what; }
+
 class AspectPolarityTest : public ChartCodesTest,
                            public ::testing::WithParamInterface<PolarityCase> {};
 
@@ -221,6 +224,10 @@ struct LeadCase {
   int mine, theirs;  // arc minutes of this chart's and the partner's Sun
   const char* lead;
 };
+
+void PrintTo(const LeadCase& c, std::ostream* os) {
+  *os << c.mine << "' against " << c.theirs << "'";
+}
 
 class LeadCodeTest : public ChartCodesTest,
                      public ::testing::WithParamInterface<LeadCase> {};

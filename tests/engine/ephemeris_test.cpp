@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,8 @@ struct InterpolationCase {
   extended x;
 };
 
+void PrintTo(const InterpolationCase& c, std::ostream* os) { *os << c.what; }
+
 class InterpolationTest
     : public EphemerisReaderTest,
       public ::testing::WithParamInterface<InterpolationCase> {};
@@ -122,6 +125,8 @@ struct UnwrapCase {
   const char* what;
   std::array<extended, 4> in, out;
 };
+
+void PrintTo(const UnwrapCase& c, std::ostream* os) { *os << c.what; }
 
 class UnwrapTest : public ::testing::TestWithParam<UnwrapCase> {};
 
@@ -186,6 +191,8 @@ struct MaskCase {
   const char* mask;
   std::vector<int> filled;
 };
+
+void PrintTo(const MaskCase& c, std::ostream* os) { *os << c.what; }
 
 class MaskTest : public EphemerisReaderTest,
                  public ::testing::WithParamInterface<MaskCase> {};

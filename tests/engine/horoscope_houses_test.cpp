@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 #include "engine/horoscope.h"
@@ -19,6 +20,8 @@ struct PolarCase {
   extended date, latitude;
   int houseSystem;
 };
+
+void PrintTo(const PolarCase& c, std::ostream* os) { *os << c.what; }
 
 class PolarSwitchTest : public ::testing::TestWithParam<PolarCase> {};
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -33,6 +34,8 @@ struct TimeCase {
   extended jd;  // of 15 June 2000 (JD 2451710.5 at 0h)
 };
 
+void PrintTo(const TimeCase& c, std::ostream* os) { *os << c.what; }
+
 class TimeStepTest : public ::testing::TestWithParam<TimeCase> {};
 
 TEST_P(TimeStepTest, GivesUniversalTimeDayOffsetAndJulianDay) {
@@ -59,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                  2451710.5L + (21 + 59 / 60.0L) / 24},
         TimeCase{"EastZoneBeforeMidnightUT", 0.30L, -2, 0, 22.5L, -1,
                  2451709.5L + 22.5L / 24},
+        TimeCase{"HalfAnHourBeforeMidnightUT", 0.30L, -1, 0, 23.5L, -1,
+                 2451709.5L + 23.5L / 24},
         TimeCase{"WestZoneFlowsIntoTheNextDay", 23, 5, 0, 28, 0,
                  2451710.5L + 28.0L / 24},
         TimeCase{"WholeDayBack", 0, -12, 12, 0, -1, 2451709.5L},
@@ -229,6 +234,8 @@ struct OrderCase {
   std::vector<int> order;  // empty: any ascending order
 };
 
+void PrintTo(const OrderCase& c, std::ostream* os) { *os << c.what; }
+
 class LongitudeOrderTest : public ChartPositionsTest,
                            public ::testing::WithParamInterface<OrderCase> {};
 
@@ -276,6 +283,11 @@ INSTANTIATE_TEST_SUITE_P(
 struct Place {
   extended latitude, longitude, birthTime;
 };
+
+void PrintTo(const Place& p, std::ostream* os) {
+  *os << static_cast<double>(p.latitude) << " " << static_cast<double>(p.longitude)
+      << " at " << static_cast<double>(p.birthTime);
+}
 
 class ChartInvariantsTest
     : public ChartPositionsTest,

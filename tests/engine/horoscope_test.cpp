@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,8 @@ struct RangedInput {
   const char* message;
 };
 
+void PrintTo(const RangedInput& c, std::ostream* os) { *os << c.name; }
+
 class RangedInputTest : public ChartRecordTest,
                         public ::testing::WithParamInterface<RangedInput> {};
 
@@ -144,6 +147,8 @@ struct InputChange {
   const char* name;
   std::function<void(THoroscope&, THoroscope& other)> apply;
 };
+
+void PrintTo(const InputChange& c, std::ostream* os) { *os << c.name; }
 
 class SameValueTest : public ChartRecordTest,
                       public ::testing::WithParamInterface<InputChange> {};
@@ -282,6 +287,8 @@ struct YearWindowCase {
   int recalculations;
 };
 
+void PrintTo(const YearWindowCase& c, std::ostream* os) { *os << c.what; }
+
 class YearWindowTest : public ChartRecordTest,
                        public ::testing::WithParamInterface<YearWindowCase> {};
 
@@ -301,6 +308,9 @@ INSTANTIATE_TEST_SUITE_P(
         YearWindowCase{"ToBeforeFromMovesFrom", {{false, 1990}}, 1989, 1990, 1},
         YearWindowCase{"ToEqualToFromMovesFrom", {{true, 2000}, {false, 2000}}, 1999, 2000, 2},
         YearWindowCase{"FourYearsStay", {{false, 1999}, {true, 1997}}, 1997, 1999, 2},
+        YearWindowCase{"FromFourYearsBeforeToStays",
+                       {{true, 2000}, {false, 2003}, {true, 2001}, {true, 2000}},
+                       2000, 2003, 4},
         YearWindowCase{"FromTooFarBeforeToMovesTo", {{false, 1999}, {true, 1995}}, 1995, 1996, 2},
         YearWindowCase{"From1499Ignored", {{true, 1499}}, 1996, 1997, 0},
         YearWindowCase{"From1500", {{true, 1500}}, 1500, 1501, 1},

@@ -5,6 +5,7 @@
 #include <swephexp.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 #include "engine/horoscope_exception.h"
@@ -98,6 +99,11 @@ struct QuadrantCase {
   int sweSystem;
   extended thetaDegrees, latitudeDegrees;
 };
+
+void PrintTo(const QuadrantCase& c, std::ostream* os) {
+  *os << static_cast<char>(c.sweSystem) << " at " << static_cast<double>(c.thetaDegrees)
+      << " / " << static_cast<double>(c.latitudeDegrees);
+}
 
 class QuadrantHousesTest : public ::testing::TestWithParam<QuadrantCase> {};
 

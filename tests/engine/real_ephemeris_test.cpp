@@ -4,6 +4,7 @@
 #include <swephexp.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 #include "engine/ephemeris.h"
@@ -35,6 +36,10 @@ class RealEphemerisTest : public ::testing::Test {
 struct Moment {
   extended date, time;  // UT
 };
+
+void PrintTo(const Moment& m, std::ostream* os) {
+  *os << static_cast<double>(m.date) << " at " << static_cast<double>(m.time);
+}
 
 class RealChartTest : public RealEphemerisTest,
                       public ::testing::WithParamInterface<Moment> {};

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace vyn {
@@ -21,6 +22,8 @@ struct FormatCase {
   extended x;
   const char* text;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.text; }
 
 class FormatPosTest : public ::testing::TestWithParam<FormatCase> {};
 
@@ -64,6 +67,10 @@ struct DateCase {
   const char* format;
   const char* text;
 };
+
+void PrintTo(const DateCase& c, std::ostream* os) {
+  *os << c.date << " as " << c.format;
+}
 
 class DateTextTest : public ::testing::TestWithParam<DateCase> {};
 
