@@ -5,6 +5,8 @@
 #include <cstdlib>
 
 #include "data/data_collection.h"
+#include "data/transaction.h"
+#include "data/vyn_database.h"
 #include "data/zone_lookup.h"
 #include "engine/calendar.h"
 
@@ -144,6 +146,10 @@ long double MeanTimeOffset(long longitude) {
 TBirthPlace ResolveBirthPlace(TDataCollection& atlas, const std::string& state,
                               const std::string& place, std::int64_t date,
                               std::int64_t time) {
+  // The look-ups share one read transaction: the database is then locked
+  // once for all of them, not once per statement.
+  TTransaction readTransaction(atlas.Database().Connection(),
+                               TTransactionKind::tkRead);
   TBirthPlace result;
   TVynTable& states = atlas.Table(TTableRole::trStates);
   states.SetIndexName("");
@@ -180,6 +186,7 @@ TBirthPlace ResolveBirthPlace(TDataCollection& atlas, const std::string& state,
     result.warnings.push_back(std::move(w));
   result.gregorianStart =
       atlas.GregorianStartOf(state, place, static_cast<long double>(date) / 10000);
+  readTransaction.Commit();
   return result;
 }
 

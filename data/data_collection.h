@@ -22,6 +22,7 @@ class TDataCollection {
   TDataCollection(TVynDatabase& database, const std::string& country);
 
   TVynTable& Table(TTableRole role);
+  TVynDatabase& Database() { return database_; }
   const std::vector<std::unique_ptr<TVynTable>>& Tables() const { return tables_; }
 
   // Remembers the value, then opens or closes every table.

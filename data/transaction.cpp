@@ -13,10 +13,14 @@ std::string SavepointName(int level) { return "vyn_level" + std::to_string(level
 
 }  // namespace
 
-TTransaction::TTransaction(TSqliteConnection& connection)
-    : connection_(connection), level_(connection.depth_ + 1) {
-  connection_.Execute(level_ == 1 ? std::string("BEGIN IMMEDIATE")
-                                  : "SAVEPOINT " + SavepointName(level_));
+TTransaction::TTransaction(TSqliteConnection& connection, TTransactionKind kind)
+    : connection_(connection),
+      level_(connection.depth_ + 1),
+      savepoint_(level_ > 1 || !sqlite3_get_autocommit(connection.Handle())) {
+  if (savepoint_)
+    connection_.Execute("SAVEPOINT " + SavepointName(level_));
+  else
+    connection_.Execute(kind == TTransactionKind::tkWrite ? "BEGIN IMMEDIATE" : "BEGIN");
   connection_.depth_ = level_;
 }
 
@@ -41,7 +45,7 @@ void TTransaction::Finish(bool commit) {
   // interrupted); then there is nothing left to end.
   const bool alive = !sqlite3_get_autocommit(connection_.Handle());
   if (alive) {
-    if (level_ == 1) {
+    if (!savepoint_) {
       connection_.Execute(commit ? "COMMIT" : "ROLLBACK");
     } else {
       const std::string name = SavepointName(level_);

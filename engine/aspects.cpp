@@ -9,19 +9,6 @@ void TAspectList::Clear() {
   for (auto& index : index_) index.count = 0;
 }
 
-void TAspectList::Index(int point, int number) {
-  TPointIndex& index = index_[point];
-  if (index.count < kIndexCapacity) index.numbers[index.count++] = number;
-}
-
-bool TAspectList::Add(const TAspectEntry& entry) {
-  if (count_ == kCapacity) return false;
-  entries_[count_++] = entry;
-  Index(entry.first, count_);
-  Index(entry.second, count_);
-  return true;
-}
-
 namespace {
 
 constexpr extended kMinutesPerRadian = 10800 / kPi;

@@ -50,14 +50,23 @@ class TAspectList {
   }
 
   // Appends an entry indexed under both its points; false when full.
-  bool Add(const TAspectEntry& entry);
+  bool Add(const TAspectEntry& entry) {
+    if (count_ == kCapacity) return false;
+    entries_[count_++] = entry;
+    Index(entry.first, count_);
+    Index(entry.second, count_);
+    return true;
+  }
 
  private:
   struct TPointIndex {
     int count = 0;
     std::array<int, kIndexCapacity> numbers{};
   };
-  void Index(int point, int number);
+  void Index(int point, int number) {
+    TPointIndex& index = index_[point];
+    if (index.count < kIndexCapacity) index.numbers[index.count++] = number;
+  }
 
   int count_ = 0;
   std::array<TAspectEntry, kCapacity> entries_{};

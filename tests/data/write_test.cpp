@@ -195,6 +195,24 @@ TEST_F(WriteTest, WritesInOneTransactionStandOrFallTogether) {
                                                 "Cy Fox Cork", "Dee Orr "}));
 }
 
+TEST_F(WriteTest, AReadGuardNestsAnywhereAndWritesInsideItStand) {
+  // Inside a transaction begun by plain SQL the guard is a savepoint.
+  database_.Connection().Execute("BEGIN");
+  {
+    TTransaction reading(database_.Connection(), TTransactionKind::tkRead);
+    EXPECT_TRUE(people_.FindKey({"Ann"}));
+    reading.Commit();
+  }
+  database_.Connection().Execute("COMMIT");
+
+  {
+    TTransaction reading(database_.Connection(), TTransactionKind::tkRead);
+    AddRow(people_, {{"FirstName", "Dee"}, {"LastName", "Orr"}});
+    reading.Commit();
+  }
+  EXPECT_EQ(Stored().size(), initial_.size() + 1);
+}
+
 TEST_F(WriteTest, EmptyTableRemovesEveryRow) {
   people_.EmptyTable();
   EXPECT_TRUE(people_.Eof());

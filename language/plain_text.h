@@ -1,0 +1,22 @@
+#pragma once
+// Small text helpers of the language files: ASCII letter case and blanks.
+// Bytes of multi-byte UTF-8 characters pass through unchanged.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vyn {
+
+std::string UpperAscii(std::string_view text);
+bool EqualNoCaseAscii(std::string_view a, std::string_view b);
+// Without leading and trailing blanks and tabs.
+std::string_view TrimBlanks(std::string_view text);
+
+// Removes the last UTF-8 character, if any.
+void DropLastCharacter(std::string& text);
+
+// A decimal integer: blanks, an optional sign, digits, blanks. A value beyond
+// the range of int reads as the nearest int. Nothing for any other text.
+std::optional<int> DecimalInteger(std::string_view text);
+
+}  // namespace vyn
