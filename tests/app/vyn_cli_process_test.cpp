@@ -1,6 +1,7 @@
 // vyn-cli as a process: exit status, standard output and standard error.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,15 +24,20 @@ std::string ReadFile(const std::string& path) {
 
 // Runs vyn-cli with `args`, feeding `input` on standard input.
 TRun RunCli(const std::string& args, const std::string& input) {
-  const std::string dir = ::testing::TempDir();
-  const std::string in = dir + "cli_in.json", out = dir + "cli_out.txt",
-                    err = dir + "cli_err.txt";
+  // Tests run in parallel processes: each run has files of its own.
+  static int runs = 0;
+  const std::string dir = ::testing::TempDir() + "vyn_cli_" +
+                          std::to_string(getpid()) + "_" + std::to_string(++runs);
+  const std::string in = dir + "_in.json", out = dir + "_out.txt",
+                    err = dir + "_err.txt";
   std::ofstream(in) << input;
   const std::string command = std::string("VYN_HOME=") + VYN_TEST_APP_DIR +
                               " " + VYN_CLI_PATH + " " + args + " <" + in +
                               " >" + out + " 2>" + err;
   const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+  TRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+  for (const std::string& file : {in, out, err}) std::remove(file.c_str());
+  return run;
 }
 
 TEST(VynCliProcessTest, JsonInJsonOut) {
