@@ -7,7 +7,6 @@
 #include "data/data_collection.h"
 #include "data/table_catalogue.h"
 #include "data/table_loader.h"
-#include "data/transaction.h"
 #include "data/vyn_database.h"
 #include "tools/database/tsv_table.h"
 #include "tools/tz/atlas_zones.h"
@@ -158,24 +157,18 @@ void LoadPlaces(TVynDatabase& database, const TTsvTable& places,
 
 }  // namespace
 
-TAtlasFigures BuildAtlasDatabase(TVynDatabase& database,
-                                 const TAtlasSources& sources) {
-  TDataCollection collection(database, "UK");
-  collection.SetLanguage("UK");
-  collection.CreateSchema();
-
+TAtlasFigures LoadAtlas(TDataCollection& collection, const TAtlasSources& sources) {
   const tz::Atlas atlas = tz::BuildAtlas(tz::LoadTzSource(sources.tzdata));
   const TTsvTable states = TTsvTable::Read(sources.states);
   const TTsvTable places = TTsvTable::Read(sources.places);
 
+  TVynDatabase& database = collection.Database();
   TAtlasFigures figures;
   figures.tzVersion = atlas.version;
-  TTransaction transaction(database.Connection());
   LoadZones(database, atlas, ZoneCountries(states, places),
             GregorianDates(sources.gregorian), figures);
   LoadStates(database, states, figures);
   LoadPlaces(database, places, atlas, figures);
-  transaction.Commit();
   return figures;
 }
 

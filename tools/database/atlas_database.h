@@ -1,10 +1,10 @@
 #pragma once
-// Builds the shipped tables of a new database: the schema of every table,
-// and the atlas of states, places, time zones and summer-time histories.
+// Loads the shipped atlas into a new database: states, places, time zones
+// and their summer-time histories.
 #include <string>
 
 namespace vyn {
-class TVynDatabase;
+class TDataCollection;
 }
 
 namespace vyn::tools {
@@ -22,10 +22,9 @@ struct TAtlasFigures {
   long states = 0, places = 0;
 };
 
-// Creates the schema and loads the atlas in one transaction; on any error
-// nothing of the atlas is kept. Throws std::runtime_error naming the source
-// or table at fault.
-TAtlasFigures BuildAtlasDatabase(TVynDatabase& database,
-                                 const TAtlasSources& sources);
+// Loads the atlas into the collection's tables, which must exist; runs in
+// the caller's transaction. Throws std::runtime_error naming the source or
+// table at fault.
+TAtlasFigures LoadAtlas(TDataCollection& collection, const TAtlasSources& sources);
 
 }  // namespace vyn::tools

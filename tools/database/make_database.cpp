@@ -1,14 +1,18 @@
 // make_database: builds the database of a new installation.
 //   make_database OUTPUT --content DIR
-// DIR holds atlas/states.tsv, atlas/places.tsv, atlas/gregorian.tsv and
-// tz/tzdata.zi. The database is built beside OUTPUT and renamed into place
+// DIR holds atlas/states.tsv, atlas/places.tsv, atlas/gregorian.tsv,
+// tz/tzdata.zi, a folder per language under language/ and
+// orbsets/standard_orb_sets.tsv. The database is built beside OUTPUT and renamed into place
 // when complete, so a failed run leaves no half-built file.
 #include <filesystem>
 #include <iostream>
 #include <string>
 
+#include "data/data_collection.h"
+#include "data/transaction.h"
 #include "data/vyn_database.h"
 #include "tools/database/atlas_database.h"
+#include "tools/database/language_tables.h"
 
 namespace {
 
@@ -19,15 +23,32 @@ int Usage() {
   return 2;
 }
 
-vyn::tools::TAtlasFigures Build(const fs::path& file, const fs::path& content) {
+struct TFigures {
+  vyn::tools::TAtlasFigures atlas;
+  vyn::tools::TLanguageFigures languages;
+};
+
+// Every table, the atlas and the language tables, in one transaction.
+TFigures Build(const fs::path& file, const fs::path& content) {
   vyn::TVynDatabase database;
   database.SetDirectory(file.parent_path().string());
   database.Connect(vyn::TConnectMode::cmCreate);
-  const auto figures = vyn::tools::BuildAtlasDatabase(
-      database, {(content / "tz/tzdata.zi").string(),
-                 (content / "atlas/states.tsv").string(),
-                 (content / "atlas/places.tsv").string(),
-                 (content / "atlas/gregorian.tsv").string()});
+  TFigures figures;
+  {
+    vyn::TDataCollection collection(database, "UK");
+    collection.SetLanguage("UK");
+    collection.CreateSchema();
+    vyn::TTransaction transaction(database.Connection());
+    figures.atlas = vyn::tools::LoadAtlas(
+        collection, {(content / "tz/tzdata.zi").string(),
+                     (content / "atlas/states.tsv").string(),
+                     (content / "atlas/places.tsv").string(),
+                     (content / "atlas/gregorian.tsv").string()});
+    figures.languages = vyn::tools::LoadLanguageTables(
+        collection, (content / "language").string(),
+        (content / "orbsets/standard_orb_sets.tsv").string());
+    transaction.Commit();
+  }
   database.Disconnect();
   return figures;
 }
@@ -47,10 +68,14 @@ int main(int argc, char** argv) {
     const auto figures = Build(work / vyn::TVynDatabase::kFileName, content);
     fs::rename(work / vyn::TVynDatabase::kFileName, output);
     fs::remove_all(work);
-    std::cout << output.string() << ": tzdata " << figures.tzVersion << ", "
-              << figures.zones << " zones (" << figures.zoneRows << " zone rows, "
-              << figures.summerRows << " summer rows), " << figures.states
-              << " states, " << figures.places << " places\n";
+    const auto& atlas = figures.atlas;
+    std::cout << output.string() << ": tzdata " << atlas.tzVersion << ", "
+              << atlas.zones << " zones (" << atlas.zoneRows << " zone rows, "
+              << atlas.summerRows << " summer rows), " << atlas.states
+              << " states, " << atlas.places << " places; languages";
+    for (const std::string& code : figures.languages.languages) std::cout << " " << code;
+    std::cout << " (" << figures.languages.tips << " tips, "
+              << figures.languages.orbRows << " orb definition rows)\n";
     return 0;
   } catch (const std::exception& e) {
     std::error_code ec;
