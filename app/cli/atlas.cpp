@@ -4,10 +4,12 @@
 #include "data/data_collection.h"
 #include "data/database_error.h"
 #include "data/vyn_database.h"
+#include "language/language.h"
+#include "settings/orb_set_loader.h"
 
 namespace vyn::cli {
 
-TAtlas::TAtlas() = default;
+TAtlas::TAtlas(std::string language) : language_(std::move(language)) {}
 TAtlas::~TAtlas() = default;
 
 TDataCollection& TAtlas::Tables() {
@@ -15,15 +17,53 @@ TDataCollection& TAtlas::Tables() {
   try {
     auto database = std::make_unique<TVynDatabase>();
     database->Connect(TConnectMode::cmOpenExisting);
-    auto tables = std::make_unique<TDataCollection>(*database, "UK");
-    tables->SetLanguage("UK");
-    tables->SetActive(true);
+    auto tables = std::make_unique<TDataCollection>(*database, language_);
+    tables->SetLanguage(language_);
+    try {
+      tables->SetActive(true);
+    } catch (const ETableError& e) {
+      throw TInputError("--lang", "the database has no tables of the language \"" +
+                                      language_ + "\" (" + e.what() + ")");
+    }
     database_ = std::move(database);
     tables_ = std::move(tables);
   } catch (const EDatabaseError& e) {
     throw TInputError("atlas", e.what());
   }
   return *tables_;
+}
+
+const TLanguage& TAtlas::Language() {
+  if (!texts_) {
+    auto texts = std::make_unique<TLanguage>();
+    texts->SetHelpTable(&Tables().Table(TTableRole::trHelp));
+    texts->SetCountry(language_);
+    texts->SetActive(true);
+    texts_ = std::move(texts);
+  }
+  return *texts_;
+}
+
+std::vector<std::string> TAtlas::OrbSetNames() {
+  std::vector<std::string> names;
+  TVynTable& sets = Tables().Table(TTableRole::trOrbSets);
+  for (sets.First(); !sets.Eof(); sets.Next())
+    names.push_back(sets.FieldByName("OrbisName").AsString());
+  return names;
+}
+
+void TAtlas::ApplyOrbSet(const std::string& name, THoroscope& chart) {
+  TVynTable& definitions = Tables().Table(TTableRole::trOrbDefinitions);
+  definitions.SetIndexName("");
+  if (!definitions.FindKey({name, 1})) {
+    std::string known;
+    for (const std::string& set : OrbSetNames())
+      known += (known.empty() ? "\"" : ", \"") + set + "\"";
+    throw TInputError("--orbset", "the language \"" + language_ +
+                                      "\" has no orb set \"" + name +
+                                      "\"; its sets are " + known);
+  }
+  SetOrbMatrix(chart, ReadOrbSet(definitions, name));
 }
 
 TBirthPlace TAtlas::Resolve(const std::string& state, const std::string& place,

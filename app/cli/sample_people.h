@@ -4,10 +4,8 @@
 
 namespace vyn::cli {
 
-// The orbs of the sample pair, a 13 x 14 array of whole degrees.
-nlohmann::json SampleOrbs();
-
-// {"charts": [..two people..]} in the synastry input format.
+// {"charts": [..two people..]} in the synastry input format, without orbs:
+// they take an orb set of the language.
 nlohmann::json SamplePair();
 
 }  // namespace vyn::cli

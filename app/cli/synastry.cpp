@@ -95,7 +95,7 @@ std::optional<TBirthPlace> ResolvePlace(json& chart, const std::string& where,
 
 }  // namespace
 
-TSynastry RunSynastry(const json& input, TAtlas& atlas) {
+TSynastry RunSynastry(const json& input, TAtlas& atlas, const std::string& orbSet) {
   CheckDocument(input);
   const json& charts = input.at("charts");
   const bool partners = WantsPartners(input, charts.size());
@@ -107,6 +107,7 @@ TSynastry RunSynastry(const json& input, TAtlas& atlas) {
     synastry.places.push_back(ResolvePlace(fields, ChartName(i), atlas));
     auto chart = std::make_unique<THoroscope>();
     chart->SetAspectMode(kAspectModeBoth);
+    if (!orbSet.empty() && !fields.contains("orbs")) atlas.ApplyOrbSet(orbSet, *chart);
     ApplyChartInput(fields, ChartName(i), *chart);
     synastry.charts.push_back(std::move(chart));
   }

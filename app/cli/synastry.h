@@ -22,8 +22,10 @@ class TAtlas;
 // Calculates the charts; throws TInputError naming the field at fault. A
 // chart may name a "State" and "Place" of the atlas instead of giving its
 // coordinates, zone, summer time and Gregorian start; fields it gives
-// besides take precedence.
-TSynastry RunSynastry(const nlohmann::json& input, TAtlas& atlas);
+// besides take precedence. A chart without "orbs" takes the orb set
+// `orbSet` of the atlas's language when one is named.
+TSynastry RunSynastry(const nlohmann::json& input, TAtlas& atlas,
+                      const std::string& orbSet = "");
 
 // {"charts": [...]} with every derived value of each chart.
 nlohmann::json SynastryToJson(const TSynastry& synastry);

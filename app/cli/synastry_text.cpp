@@ -7,31 +7,10 @@
 
 #include "engine/angles.h"
 #include "engine/text_helpers.h"
+#include "language/language.h"
 
 namespace vyn::cli {
 namespace {
-
-constexpr std::array<const char*, 12> kSignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
-constexpr std::array<const char*, 3> kHouseSystemNames = {"Placidus", "Koch",
-                                                          "Equal"};
-
-const char* AspectName(int kind) {
-  switch (kind) {
-    case 0: return "conjunction";
-    case 2: return "semi-sextile";
-    case 3: return "semi-square";
-    case 4: return "sextile";
-    case 6: return "square";
-    case 8: return "trine";
-    case 9: return "sesquiquadrate";
-    case 10: return "quincunx";
-    case 12: return "opposition";
-    default: return "?";
-  }
-}
 
 // A D.MM number as degrees and minutes, e.g. 23°07'.
 std::string DegreesMinutes(extended dm) {
@@ -42,9 +21,9 @@ std::string DegreesMinutes(extended dm) {
   return text;
 }
 
-std::string Zodiacal(extended dm) {
+std::string Zodiacal(extended dm, const TLanguage& language) {
   const TSignSplit split = SignSplit(dm);
-  return DegreesMinutes(split.rest) + " " + kSignNames[split.sign % 12];
+  return DegreesMinutes(split.rest) + " " + language.SignName(split.sign % 12);
 }
 
 std::string Hemisphere(extended dm, char positive, char negative) {
@@ -59,9 +38,10 @@ std::string Padded(std::string text, std::size_t width) {
   return text;
 }
 
-// Aspect point 1..14: the bodies, then the Ascendant and the Midheaven.
-std::string PointName(int point) {
-  return BodyName(point);
+// Aspect point 1..14: the bodies, then the Ascendant and the Midheaven,
+// which are body numbers 13 and 14.
+std::string PointName(int point, const TLanguage& language) {
+  return language.BodyName(point);
 }
 
 std::string FullName(const THoroscope& chart) {
@@ -99,22 +79,24 @@ void WritePlace(std::ostream& out, const TBirthPlace& place) {
     out << "  warning: " << warning << "\n";
 }
 
-void WritePositions(std::ostream& out, const THoroscope& chart) {
-  out << "  Houses: " << kHouseSystemNames[chart.HouseSystem() % 3]
+void WritePositions(std::ostream& out, const THoroscope& chart,
+                    const TLanguage& language) {
+  out << "  Houses: " << language.HouseSystemName(chart.HouseSystem())
       << (chart.TimeUnknown() ? " (birth time unknown: sun-sign houses)" : "")
       << "\n  Positions\n";
   for (int slot = 1; slot <= 12; ++slot)
-    out << "    " << Padded(BodyName(slot), 12) << Zodiacal(chart.PlanetPos(slot))
+    out << "    " << Padded(language.BodyName(slot), 14)
+        << Zodiacal(chart.PlanetPos(slot), language)
         << (chart.IsRetrograde(slot) ? "  R" : "") << "   house "
         << chart.HouseOfBody(slot - 1) << "\n";
   out << "  Cusps\n";
   for (int h = 1; h <= 12; ++h)
-    out << "    " << Padded(std::to_string(h), 4) << Zodiacal(chart.CuspPos(h))
+    out << "    " << Padded(std::to_string(h), 4) << Zodiacal(chart.CuspPos(h), language)
         << (h % 3 == 0 ? "\n" : "   ");
 }
 
 void WriteAspects(std::ostream& out, const TAspectList& list,
-                  const std::string& title) {
+                  const std::string& title, const TLanguage& language) {
   out << "  " << title << " (" << list.Count() << ")\n";
   for (int n = 1; n <= list.Count(); ++n) {
     const TAspectEntry& e = list.Entry(n);
@@ -122,29 +104,31 @@ void WriteAspects(std::ostream& out, const TAspectList& list,
     char orbText[40];
     std::snprintf(orbText, sizeof orbText, "%ld\u00b0%02ld'", orb / 60,
                   orb % 60);
-    out << "    " << Padded(PointName(e.first), 12)
-        << Padded(AspectName(e.kind), 16) << Padded(PointName(e.second), 12)
+    out << "    " << Padded(PointName(e.first, language), 14)
+        << Padded(language.AspectName(e.kind), 18)
+        << Padded(PointName(e.second, language), 14)
         << "orb " << orbText << "\n";
   }
 }
 
 }  // namespace
 
-std::string SynastryText(const TSynastry& synastry) {
+std::string SynastryText(const TSynastry& synastry, const TLanguage& language) {
   std::ostringstream out;
   for (std::size_t i = 0; i < synastry.charts.size(); ++i) {
     const auto& chart = synastry.charts[i];
     WriteBirth(out, *chart);
     if (synastry.places[i]) WritePlace(out, *synastry.places[i]);
-    WritePositions(out, *chart);
-    WriteAspects(out, chart->OwnAspects(), "Aspects");
+    WritePositions(out, *chart, language);
+    WriteAspects(out, chart->OwnAspects(), "Aspects", language);
     out << "\n";
   }
   if (synastry.charts.size() == 2 && synastry.charts[0]->Partner()) {
     const THoroscope& first = *synastry.charts[0];
     WriteAspects(out, first.CrossAspects(),
                  "Cross aspects, " + FullName(first) + " (left) with " +
-                     FullName(*first.Partner()) + " (right)");
+                     FullName(*first.Partner()) + " (right)",
+                 language);
   }
   return out.str();
 }

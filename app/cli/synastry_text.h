@@ -5,8 +5,13 @@
 
 #include "app/cli/synastry.h"
 
+namespace vyn {
+class TLanguage;
+}
+
 namespace vyn::cli {
 
-std::string SynastryText(const TSynastry& synastry);
+// Body, sign, aspect and house system names come from the language.
+std::string SynastryText(const TSynastry& synastry, const TLanguage& language);
 
 }  // namespace vyn::cli

@@ -1,6 +1,8 @@
 // vyn-cli: the program's work without windows.
-//   vyn-cli synastry [--input FILE]   both charts of a pair as text
-//   vyn-cli synastry --json           JSON document on stdin to JSON on stdout
+//   vyn-cli synastry [--input FILE] [--lang XX] [--orbset NAME]
+//                                     both charts of a pair as text
+//   vyn-cli synastry --json [--lang XX] [--orbset NAME]
+//                                     JSON document on stdin to JSON on stdout
 //   vyn-cli place STATE PLACE [--date YYYYMMDD [--time HHMM]] [--json]
 //   vyn-cli zone NAME YYYYMMDD HHMM [--json]
 #include <fstream>
@@ -15,6 +17,7 @@
 #include "app/cli/sample_people.h"
 #include "app/cli/synastry.h"
 #include "app/cli/synastry_text.h"
+#include "language/language.h"
 
 namespace {
 
@@ -23,10 +26,10 @@ constexpr int kExitUsage = 1;
 constexpr int kExitBadInput = 2;
 
 const char* const kUsage =
-    "usage: vyn-cli synastry [--input FILE]   the pair as text (default: "
-    "two sample people)\n"
-    "       vyn-cli synastry --json           read a JSON document on "
-    "standard input, write one on standard output\n"
+    "usage: vyn-cli synastry [--input FILE] [--lang XX] [--orbset NAME]\n"
+    "           the pair as text (default: two sample people, the synastry set)\n"
+    "       vyn-cli synastry --json [--lang XX] [--orbset NAME]\n"
+    "           read a JSON document on standard input, write one on standard output\n"
     "       vyn-cli place STATE PLACE [--date YYYYMMDD [--time HHMM]] [--json]\n"
     "       vyn-cli zone NAME YYYYMMDD HHMM [--json]\n";
 
@@ -47,10 +50,13 @@ json ReadInputFile(const std::string& path) {
 
 int Synastry(const std::vector<std::string>& args) {
   bool asJson = false;
-  std::string inputFile;
+  std::string inputFile, language = "UK", orbSet;
   for (std::size_t i = 0; i < args.size(); ++i) {
+    const bool hasValue = i + 1 < args.size();
     if (args[i] == "--json") asJson = true;
-    else if (args[i] == "--input" && i + 1 < args.size()) inputFile = args[++i];
+    else if (args[i] == "--input" && hasValue) inputFile = args[++i];
+    else if (args[i] == "--lang" && hasValue) language = args[++i];
+    else if (args[i] == "--orbset" && hasValue) orbSet = args[++i];
     else {
       std::cerr << "vyn-cli: unknown argument " << args[i] << "\n" << kUsage;
       return kExitUsage;
@@ -59,8 +65,12 @@ int Synastry(const std::vector<std::string>& args) {
   const json input = asJson ? ParseDocument(std::cin, "standard input")
                      : inputFile.empty() ? vyn::cli::SamplePair()
                                          : ReadInputFile(inputFile);
-  vyn::cli::TAtlas atlas;
-  const vyn::cli::TSynastry synastry = vyn::cli::RunSynastry(input, atlas);
+  vyn::cli::TAtlas atlas(language);
+  // Without a set named, the text shows the pair under the language's
+  // synastry set; the JSON contract keeps the orbs its input gives.
+  if (orbSet.empty() && !asJson)
+    orbSet = atlas.Language().GetToken(vyn::cli::kSynastryOrbSetToken);
+  const vyn::cli::TSynastry synastry = vyn::cli::RunSynastry(input, atlas, orbSet);
   for (const auto& place : synastry.places)
     if (place)
       for (const std::string& warning : place->warnings)
@@ -68,7 +78,7 @@ int Synastry(const std::vector<std::string>& args) {
   if (asJson)
     std::cout << vyn::cli::SynastryToJson(synastry).dump() << "\n";
   else
-    std::cout << vyn::cli::SynastryText(synastry);
+    std::cout << vyn::cli::SynastryText(synastry, atlas.Language());
   return 0;
 }
 

@@ -79,6 +79,58 @@ TEST(VynCliProcessTest, AtlasLookUps) {
   EXPECT_NE(missing.err.find("no place \"Atlantis\""), std::string::npos) << missing.err;
 }
 
+TEST(VynCliProcessTest, NamesAndOrbSetInTheChosenLanguage) {
+  const TRun german = RunCli("synastry --lang GE --orbset Synastrie", "");
+  ASSERT_EQ(german.status, 0) << german.err;
+  for (const char* part : {"Sonne", "Zwillinge", "Nordknoten", "Aszendent"})
+    EXPECT_NE(german.out.find(part), std::string::npos) << part;
+  EXPECT_EQ(german.out.find("Gemini"), std::string::npos);
+
+  // The text's default is the language's synastry set: the same aspects.
+  const TRun byDefault = RunCli("synastry --lang GE", "");
+  EXPECT_EQ(byDefault.out, german.out);
+
+  // A wider set finds more aspects than the strong one.
+  const auto count = [](const std::string& text) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(" orb "); at != std::string::npos;
+         at = text.find(" orb ", at + 1))
+      ++n;
+    return n;
+  };
+  const TRun strong = RunCli("synastry --orbset Strong", "");
+  const TRun wide = RunCli("synastry --orbset \"Weak, medium and strong\"", "");
+  ASSERT_EQ(strong.status, 0) << strong.err;
+  ASSERT_EQ(wide.status, 0) << wide.err;
+  EXPECT_LT(count(strong.out), count(wide.out));
+  EXPECT_NE(strong.out.find("Gemini"), std::string::npos);
+
+  const TRun unknown = RunCli("synastry --lang GE --orbset Strong", "");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_NE(unknown.err.find("has no orb set \"Strong\"; its sets are"),
+            std::string::npos)
+      << unknown.err;
+  EXPECT_NE(unknown.err.find("\"Stark\""), std::string::npos) << unknown.err;
+
+  const TRun noLanguage = RunCli("synastry --lang XY", "");
+  EXPECT_EQ(noLanguage.status, 2);
+  EXPECT_NE(noLanguage.err.find("--lang"), std::string::npos) << noLanguage.err;
+}
+
+TEST(VynCliProcessTest, AnOrbSetFillsTheChartsOfAJsonDocumentWithoutOrbs) {
+  const std::string input =
+      R"({"charts": [{"BirthDate": 1985.0614, "BirthTime": 8.20,
+                      "Latitude": 59.20, "Longitude": -18.03}]})";
+  const TRun none = RunCli("synastry --json", input);
+  const TRun synastry = RunCli("synastry --json --orbset Synastry", input);
+  ASSERT_EQ(none.status, 0) << none.err;
+  ASSERT_EQ(synastry.status, 0) << synastry.err;
+  const auto own = [](const TRun& run) {
+    return nlohmann::json::parse(run.out).at("charts")[0].at("aspects").size();
+  };
+  EXPECT_LT(own(none), own(synastry));
+}
+
 struct TFailure {
   const char* input;
   const char* message;
