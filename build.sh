@@ -8,7 +8,7 @@ PACKAGES="cmake ninja-build g++ pkg-config
   libswe-dev swe-standard-data
   libsqlite3-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev"
+  qt6-base-dev python3"
 
 missing=""
 for p in $PACKAGES; do
