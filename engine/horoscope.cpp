@@ -163,7 +163,12 @@ void THoroscope::SetActive(bool v) {
     ephemeris.Open(ResolvePathNoCase(AppDirectory() + "VYN.LNG"));
   ephemerisOpen_ = true;
   active_ = true;
-  Recalculate();
+  try {
+    Recalculate();
+  } catch (...) {
+    active_ = false;  // a chart that could not be calculated stays inactive
+    throw;
+  }
 }
 
 void THoroscope::Assign(const THoroscope& other) {

@@ -400,11 +400,12 @@ TEST_F(ActivationTest, UsesTheOpenFileWithoutLookingForAnother) {
   EXPECT_EQ(TEphemeris::Shared().Path(), file_->Path());
 }
 
-TEST_F(ActivationTest, AMomentOutsideTheFileIsRefused) {
+TEST_F(ActivationTest, AMomentOutsideTheFileIsRefusedAndTheChartStaysInactive) {
   UseSkies({kQuietSky});
   THoroscope chart;
   chart.SetBirthDate(1700.0101L);
   EXPECT_THROW(chart.SetActive(true), EHoroscopeException);
+  EXPECT_FALSE(chart.Active());
 }
 
 TEST_F(ChartRecordTest, ReadingBodiesAfterTheFileWasClosedIsRefused) {
