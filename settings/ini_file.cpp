@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 #include "platform/file_names.h"
-#include "settings/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "settings/integer_text.h"
 #include "settings/settings_file_error.h"
 
@@ -263,7 +263,11 @@ void TIniFile::Save() {
     throw ESettingsFileError(
         "save", path_,
         "it could not be read (" + read_error_ + "), so saving would lose its contents");
-  WriteFileAtomically(path_, Text());
+  try {
+    WriteFileAtomically(path_, Text());
+  } catch (const EFileSaveError& e) {
+    throw ESettingsFileError("save", e.FileName(), e.Reason());
+  }
   modified_ = false;
 }
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "engine/ephemeris_format.h"
-#include "tools/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "tools/calendar_date_text.h"
 #include "tools/ephemeris_generator.h"
 #include "tools/sha256.h"
@@ -73,7 +73,9 @@ void MakeEphemeris(const Arguments& arguments) {
     tools::SwissEphemerisSession session(arguments.ephemerisDirectory);
     bytes = tools::GenerateEphemeris(records);
   }
-  tools::WriteFileAtomically(arguments.output, bytes);
+  vyn::WriteFileAtomically(
+      arguments.output,
+      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   std::printf("%s\n", Summary(arguments.output, records, tools::Sha256Hex(bytes)).c_str());
 }
 

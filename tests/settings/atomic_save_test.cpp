@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "settings/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file_error.h"
 #include "tests/settings/settings_files.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "tools/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "tools/tz/atlas_report.h"
 #include "tools/tz/atlas_tsv.h"
 #include "tools/tz/atlas_zones.h"
@@ -55,9 +55,8 @@ int main(int argc, char** argv) {
     const vyn::tz::Atlas atlas = vyn::tz::BuildAtlas(vyn::tz::LoadTzSource(arguments->source));
     std::filesystem::create_directories(arguments->output);
     for (const auto& [name, text] : vyn::tz::AtlasTsvFiles(atlas)) {
-      const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-      vyn::tools::WriteFileAtomically(std::filesystem::path(arguments->output) / name,
-                                      std::span(bytes, text.size()));
+      vyn::WriteFileAtomically((std::filesystem::path(arguments->output) / name).string(),
+                               text);
     }
     std::printf("%s", vyn::tz::AtlasSummary(atlas).c_str());
     std::printf("written to %s\n", arguments->output.c_str());

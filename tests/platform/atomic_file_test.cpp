@@ -1,4 +1,4 @@
-#include "tools/atomic_file.h"
+#include "platform/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace vyn::tools {
+namespace vyn {
 namespace {
 
 namespace fs = std::filesystem;
@@ -28,9 +28,6 @@ class AtomicFileTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  static std::vector<std::uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
-  }
   static std::string Contents(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -50,7 +47,7 @@ TEST_F(AtomicFileTest, ReplacesALongerFileWholly) {
   const fs::path target = dir_ / "VYN.LNG";
   std::ofstream(target) << "a longer previous content";
 
-  WriteFileAtomically(target, Bytes("new"));
+  WriteFileAtomically(target.string(), "new");
 
   EXPECT_EQ(Contents(target), "new");
   EXPECT_EQ(Names(), std::vector<std::string>{"VYN.LNG"});
@@ -66,9 +63,9 @@ TEST_F(AtomicFileTest, FailedRenameKeepsTheTargetAndRemovesTheTemporary) {
   std::ofstream(target / "inside") << "kept";
 
   try {
-    WriteFileAtomically(target, Bytes("new"));
+    WriteFileAtomically(target.string(), "new");
     FAIL() << "writing over a directory succeeded";
-  } catch (const std::runtime_error& error) {
+  } catch (const EFileSaveError& error) {
     EXPECT_NE(std::string(error.what()).find(target.string()), std::string::npos)
         << error.what();
   }
@@ -79,9 +76,9 @@ TEST_F(AtomicFileTest, FailedRenameKeepsTheTargetAndRemovesTheTemporary) {
 TEST_F(AtomicFileTest, MissingDirectoryIsReportedWithThePath) {
   const fs::path target = dir_ / "missing" / "VYN.LNG";
   try {
-    WriteFileAtomically(target, Bytes("new"));
+    WriteFileAtomically(target.string(), "new");
     FAIL() << "writing into a missing directory succeeded";
-  } catch (const std::runtime_error& error) {
+  } catch (const EFileSaveError& error) {
     EXPECT_NE(std::string(error.what()).find(target.string()), std::string::npos)
         << error.what();
   }
@@ -89,4 +86,4 @@ TEST_F(AtomicFileTest, MissingDirectoryIsReportedWithThePath) {
 }
 
 }  // namespace
-}  // namespace vyn::tools
+}  // namespace vyn

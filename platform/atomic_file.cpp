@@ -1,4 +1,4 @@
-#include "settings/atomic_file.h"
+#include "platform/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,14 +10,13 @@
 #include <cstring>
 #include <filesystem>
 
-#include "settings/settings_file_error.h"
 
 namespace vyn {
 namespace {
 
 [[noreturn]] void Fail(const std::string& path, const std::string& step,
                        int error) {
-  throw ESettingsFileError("save", path, step + ": " + std::strerror(error));
+  throw EFileSaveError(path, step + ": " + std::strerror(error));
 }
 
 // The file that a save really replaces: the target of a symbolic link.
