@@ -60,22 +60,42 @@ void TDataCollection::CreateSchema() {
   transaction.Commit();
 }
 
+namespace {
+
+// The look-ups of one call share a read transaction, so the database is
+// locked once for them rather than once per statement.
+template <typename LookUp>
+long double Reading(TVynDatabase& database, LookUp lookUp) {
+  TTransaction reading(database.Connection(), TTransactionKind::tkRead);
+  const long double result = lookUp();
+  reading.Commit();
+  return result;
+}
+
+}  // namespace
+
 long double TDataCollection::ZoneOffset(const std::string& zone_name, std::int64_t date) {
-  return vyn::ZoneOffset(Table(TTableRole::trZoneIds), Table(TTableRole::trZones),
-                         zone_name, date);
+  return Reading(database_, [&] {
+    return vyn::ZoneOffset(Table(TTableRole::trZoneIds), Table(TTableRole::trZones),
+                           zone_name, date);
+  });
 }
 
 long double TDataCollection::SummerOffset(const std::string& summer_name,
                                           std::int64_t date, std::int64_t time) {
-  return vyn::SummerOffset(Table(TTableRole::trSummerIds), Table(TTableRole::trSummers),
-                           summer_name, date, time);
+  return Reading(database_, [&] {
+    return vyn::SummerOffset(Table(TTableRole::trSummerIds),
+                             Table(TTableRole::trSummers), summer_name, date, time);
+  });
 }
 
 long double TDataCollection::GregorianStartOf(const std::string& state,
                                               const std::string& place,
                                               long double birth_date) {
-  return vyn::GregorianStartOf(Table(TTableRole::trStates), Table(TTableRole::trPlaces),
-                               Table(TTableRole::trZoneIds), state, place, birth_date);
+  return Reading(database_, [&] {
+    return vyn::GregorianStartOf(Table(TTableRole::trStates), Table(TTableRole::trPlaces),
+                                 Table(TTableRole::trZoneIds), state, place, birth_date);
+  });
 }
 
 std::vector<std::string> TDataCollection::BlobToLines(const TVynField& field) const {
