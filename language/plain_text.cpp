@@ -16,11 +16,6 @@ std::string UpperAscii(std::string_view text) {
   return result;
 }
 
-bool EqualNoCaseAscii(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return UpperChar(x) == UpperChar(y); });
-}
-
 std::string_view TrimBlanks(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) return {};

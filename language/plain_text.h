@@ -8,7 +8,6 @@
 namespace vyn {
 
 std::string UpperAscii(std::string_view text);
-bool EqualNoCaseAscii(std::string_view a, std::string_view b);
 // Without leading and trailing blanks and tabs.
 std::string_view TrimBlanks(std::string_view text);
 
