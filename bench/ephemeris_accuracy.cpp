@@ -14,6 +14,7 @@
 #include "bench/angle_statistics.h"
 #include "bench/ephemeris_path.h"
 #include "bench/swiss_ephemeris.h"
+#include "tools/calendar_date_text.h"
 #include "engine/ephemeris.h"
 
 namespace vyn::bench {
@@ -67,28 +68,18 @@ std::array<TBodyResult, fmt::kBodyCount + 1> Measure(TEphemeris& ephemeris,
   return results;
 }
 
-std::string DateText(double jd) {
-  int year, month, day;
-  double hour;
-  swe_revjul(jd, jd < 2299160.5 ? SE_JUL_CAL : SE_GREG_CAL, &year, &month,
-             &day, &hour);
-  char text[40];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %s", year, month, day,
-                jd < 2299160.5 ? "Julian" : "Gregorian");
-  return text;
-}
 
 bool PrintLongitudeTable(const std::array<TBodyResult, fmt::kBodyCount + 1>& r) {
   std::printf("\nLongitude error against swe_calc_ut, arc minutes\n");
-  std::printf("%-8s %9s %9s %9s %7s  %s\n", "body", "max", "99.9%", "mean",
+  std::printf("%-10s %9s %9s %9s %7s  %s\n", "body", "max", "99.9%", "mean",
               "goal", "result");
   bool allPass = true;
   for (int slot = 1; slot <= fmt::kBodyCount; ++slot) {
     const TErrorSample& e = r[slot].errors;
     const bool pass = e.Max() <= kGoalArcMinutes[slot];
     allPass = allPass && pass;
-    std::printf("%-8s %9.3f %9.3f %9.3f %7.1f  %s\n",
-                kReferenceBodies[slot].name, e.Max(), e.Percentile(99.9),
+    std::printf("%-10s %9.3f %9.3f %9.3f %7.1f  %s\n",
+                kSwissBodies[slot].name, e.Max(), e.Percentile(99.9),
                 e.Mean(), kGoalArcMinutes[slot], pass ? "PASS" : "FAIL");
   }
   return allPass;
@@ -113,7 +104,7 @@ void PrintRetrogradeRow(int slot, const std::vector<TRetrogradeSample>& s) {
   const auto total = static_cast<double>(s.size());
   const double away = total - static_cast<double>(nearStation);
   std::printf("%-8s %7.2f %9.4f %10.6f %10.6f %8.3f %10.4f %7ld\n",
-              kReferenceBodies[slot].name, 100 * retrograde / total,
+              kSwissBodies[slot].name, 100 * retrograde / total,
               100 * disagree / total, fastestWrong, threshold,
               100 * nearStation / total,
               away > 0 ? 100 * disagreeAway / away : 0.0, disagreeAway);
@@ -151,8 +142,8 @@ int Run(int argc, char** argv) {
               "Sun..Pluto and SE_MEAN_NODE\n");
   std::printf("%d moments, seed %u, uniform in JD %.1f (%s) .. %.1f (%s, "
               "exclusive), UT\n",
-              kSamples, kSeed, first, DateText(first).c_str(), end,
-              DateText(end).c_str());
+              kSamples, kSeed, first, tools::CalendarDateText(first).c_str(), end,
+              tools::CalendarDateText(end).c_str());
 
   const auto start = std::chrono::steady_clock::now();
   const auto results = Measure(ephemeris, first, end);

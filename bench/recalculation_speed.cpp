@@ -149,7 +149,7 @@ void SwissChart(const TChartMoment& c) {
   double x[6];
   char message[AS_MAXCH];
   for (int slot = 1; slot <= fmt::kBodyCount; ++slot) {
-    swe_calc_ut(jd, kReferenceBodies[slot].sweBody,
+    swe_calc_ut(jd, kSwissBodies[slot].sweBody,
                 SEFLG_SWIEPH | SEFLG_SPEED, x, message);
     benchmark::DoNotOptimize(x[0]);
   }

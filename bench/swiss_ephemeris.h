@@ -3,17 +3,12 @@
 #include <array>
 
 #include "engine/ephemeris_format.h"
+#include "tools/swiss_bodies.h"
 
 namespace vyn::bench {
 
-// Swiss Ephemeris body and short name of each ephemeris slot 1..11 (index 0
-// unused): Sun to Pluto and the mean lunar node.
-struct TReferenceBody {
-  int sweBody;
-  const char* name;
-};
-extern const std::array<TReferenceBody, ephemeris_format::kBodyCount + 1>
-    kReferenceBodies;
+// The reference body of each ephemeris slot.
+using tools::kSwissBodies;
 
 // Points the library at its data files for its lifetime and closes them at
 // its end.

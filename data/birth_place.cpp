@@ -1,7 +1,6 @@
 #include "data/birth_place.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "data/data_collection.h"
@@ -9,6 +8,7 @@
 #include "data/vyn_database.h"
 #include "data/zone_lookup.h"
 #include "engine/calendar.h"
+#include "engine/text_helpers.h"
 
 namespace vyn {
 namespace {
@@ -20,9 +20,7 @@ constexpr long kFirstGregorianDay = 2299161;
 
 // H.MM to signed minutes.
 int HmToMinutes(long double hm) {
-  const long units = std::lround(static_cast<double>(std::fabs(hm) * 100));
-  const int minutes = static_cast<int>(units / 100 * 60 + units % 100);
-  return hm < 0 ? -minutes : minutes;
+  return static_cast<int>(std::lround(static_cast<double>(DMToDec(hm) * 60)));
 }
 
 long double MinutesToHm(int minutes) {
@@ -32,19 +30,7 @@ long double MinutesToHm(int minutes) {
 }
 
 std::string ClockText(int minuteOfDay) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d", minuteOfDay / 60 % 24,
-                minuteOfDay % 60);
-  return text;
-}
-
-std::string DateText(std::int64_t date) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%04lld-%02lld-%02lld",
-                static_cast<long long>(date / 10000),
-                static_cast<long long>(date / 100 % 100),
-                static_cast<long long>(date % 100));
-  return text;
+  return TimeText(minuteOfDay / 60 % 24, minuteOfDay % 60, 0, "HH:mm");
 }
 
 // Local clock moments as whole minutes on one line, for stepping across
@@ -121,7 +107,7 @@ std::string ClockChangeWarning(TPlaceClock& clock, const TBirthPlace& place,
   const int change = hi;
   const int after = offsetAt(change);
   const int shift = before - after;  // minutes the clocks moved forward
-  const std::string where = " on " + DateText(date) + " at " + place.placeName;
+  const std::string where = " on " + DateText(static_cast<long>(date), "yyyy-MM-dd") + " at " + place.placeName;
   if (shift > 0 && minute >= change && minute < change + shift)
     return "local time " + ClockText(minute) + where +
            " does not exist: the clocks went forward from " +

@@ -4,12 +4,12 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 
 #include "engine/calendar.h"
 #include "engine/horoscope_exception.h"
+#include "engine/text_helpers.h"
 
 namespace vyn {
 namespace fmt = ephemeris_format;
@@ -23,11 +23,7 @@ constexpr bool HasRetrogradeTest(int slot) { return slot >= 3 && slot <= 10; }
 
 std::string DateTextOf(extended jd) {
   constexpr long kFirstGregorianDay = 2299161;  // 1582-10-15
-  const long d = JulianDayToDate(kFirstGregorianDay, jd);
-  char text[48];
-  std::snprintf(text, sizeof text, "%04ld-%02ld-%02ld", d / 10000,
-                d / 100 % 100, d % 100);
-  return text;
+  return DateText(JulianDayToDate(kFirstGregorianDay, jd), "yyyy-MM-dd");
 }
 
 }  // namespace

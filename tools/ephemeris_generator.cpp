@@ -9,32 +9,13 @@
 
 #include "engine/ephemeris_format.h"
 #include "tools/calendar_date_text.h"
+#include "tools/swiss_bodies.h"
 
 namespace vyn::tools {
 namespace {
 
 namespace format = vyn::ephemeris_format;
 
-struct BodySource {
-  int sweBody;
-  const char* name;
-};
-
-// Body slot 1..11 (index 0 unused) and the Swiss Ephemeris body it is.
-constexpr std::array<BodySource, format::kBodyCount + 1> kBodies = {{
-    {-1, ""},
-    {SE_SUN, "Sun"},
-    {SE_MOON, "Moon"},
-    {SE_MERCURY, "Mercury"},
-    {SE_VENUS, "Venus"},
-    {SE_MARS, "Mars"},
-    {SE_JUPITER, "Jupiter"},
-    {SE_SATURN, "Saturn"},
-    {SE_URANUS, "Uranus"},
-    {SE_NEPTUNE, "Neptune"},
-    {SE_PLUTO, "Pluto"},
-    {SE_MEAN_NODE, "North Node"},
-}};
 
 // The library's messages may hold line breaks; a message here is one line
 // with single spaces.
@@ -83,7 +64,7 @@ int ArcMinutesOfLongitude(double degrees) {
                                       : minutes);
 }
 
-const char* BodyName(int slot) { return kBodies.at(slot).name; }
+const char* BodyName(int slot) { return kSwissBodies.at(slot).name; }
 
 SwissEphemerisSession::SwissEphemerisSession(
     const std::string& ephemerisDirectory) {
@@ -96,7 +77,7 @@ double SwissLongitude(int slot, double jdUt) {
   double position[6] = {};
   char message[AS_MAXCH] = "";
   const int32 used =
-      swe_calc_ut(jdUt, kBodies.at(slot).sweBody, SEFLG_SWIEPH, position, message);
+      swe_calc_ut(jdUt, kSwissBodies.at(slot).sweBody, SEFLG_SWIEPH, position, message);
   if (used < 0)
     throw std::runtime_error("Swiss Ephemeris failed for " +
                              MomentText(slot, jdUt) + ": " + OneLine(message));

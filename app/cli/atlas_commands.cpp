@@ -9,6 +9,7 @@
 #include "app/cli/input_error.h"
 #include "data/data_collection.h"
 #include "data/zone_lookup.h"
+#include "engine/angles.h"
 #include "engine/text_helpers.h"
 
 namespace vyn::cli {
@@ -71,9 +72,7 @@ std::string HmText(long double hm) {
 // "UTC+01:00" for a zone time and summer time in H.MM (zone west positive).
 std::string UtcText(long double zoneTime, long double summerTime) {
   const auto minutes = [](long double hm) {
-    const long units = std::lround(static_cast<double>(std::fabs(hm) * 100));
-    const long m = units / 100 * 60 + units % 100;
-    return hm < 0 ? -m : m;
+    return std::lround(static_cast<double>(DMToDec(hm) * 60));
   };
   const long east = minutes(summerTime) - minutes(zoneTime);
   char text[48];
