@@ -374,11 +374,7 @@ int THoroscope::HouseOfBody(int ordinal) const {
 }
 
 int THoroscope::HouseOfPoint(int pointType) const {
-  if (pointType == 21)
-    return HouseOfPos(Trunc(PlanetPos(13) + 180) % 360);
-  if (pointType == 18)
-    return HouseOfPos(Trunc(PlanetPos(16) + 180) % 360);
-  return HouseOfPos(PlanetPos(pointType + 1));
+  return HouseOfPos(PointLongitude(pointType));
 }
 
 TPlanetSet THoroscope::BodiesInHouse(int house) const {
