@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "data/sqlite_statement.h"
+#include "data/text_collation.h"
 
 namespace vyn {
 
@@ -19,6 +20,13 @@ TSqliteConnection::TSqliteConnection(const std::string& path, bool create)
     throw ESqliteError(rc, message);
   }
   sqlite3_extended_result_codes(db_, 1);
+  const int collation = RegisterTextCollation(db_);
+  if (collation != SQLITE_OK) {
+    const std::string message = sqlite3_errmsg(db_);
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw ESqliteError(collation, message);
+  }
 }
 
 TSqliteConnection::~TSqliteConnection() { sqlite3_close_v2(db_); }

@@ -10,10 +10,11 @@ constexpr auto kInteger = TFieldKind::fkInteger;
 constexpr auto kBoolean = TFieldKind::fkBoolean;
 constexpr auto kMemo = TFieldKind::fkMemo;
 constexpr auto kPicture = TFieldKind::fkPicture;
+constexpr auto kName = TTextOrder::toName;
 
 TTableLayout NamesLayout() {
-  return {{{"FirstName", kText},   {"LastName", kText},      {"Sex", kText, 1},
-           {"BirthCountry", kText, 40}, {"BirthTown", kText, 40},
+  return {{{"FirstName", kText, 0, kName}, {"LastName", kText, 0, kName},
+           {"Sex", kText, 1},      {"BirthCountry", kText, 40}, {"BirthTown", kText, 40},
            {"BirthDate", kText, 8}, {"BirthTime", kText, 6},
            {"TimeUnknown", kBoolean}, {"Latitude", kInteger},
            {"Longitude", kInteger}, {"TimeZone", kText, 5},
@@ -44,14 +45,15 @@ std::vector<TCatalogueEntry> BuildCatalogue() {
       {R::trOrbSets, "ORBIS", false, "ORBIS", "OrbisName",
        {{{"OrbisName", kText}, {"SystemOrbis", kBoolean}}, {"OrbisName"}, {}}},
       {R::trGroups, "GROUPS", false, "", "GroupName",
-       {{{"GroupName", kText}}, {"GroupName"}, {}}},
+       {{{"GroupName", kText, 0, kName}}, {"GroupName"}, {}}},
       // The primary key finds a person's groups; "Group" a group's members.
       {R::trGroupMembers, "NAMEGRPS", false, "", "GroupName",
-       {{{"GroupName", kText}, {"FirstName", kText}, {"LastName", kText}},
+       {{{"GroupName", kText, 0, kName}, {"FirstName", kText, 0, kName},
+         {"LastName", kText, 0, kName}},
         {"FirstName", "LastName", "GroupName"},
         {{"Group", {"GroupName", "FirstName", "LastName"}}}}},
       {R::trZoneIds, "ZONEID", false, "", "ZoneID",
-       {{{"ZoneID", kText, 10}, {"ZoneName", kText}, {"GregDate", kInteger}},
+       {{{"ZoneID", kText, 10}, {"ZoneName", kText, 0, kName}, {"GregDate", kInteger}},
         {"ZoneID"},
         {{"Zone", {"ZoneName"}}, {"JpSort", {"ZoneName"}}}}},
       {R::trZones, "ZONE", false, "", "ZoneID;StartDate",
@@ -63,7 +65,7 @@ std::vector<TCatalogueEntry> BuildCatalogue() {
         {"ZoneID", "StartDate"},
         {}}},
       {R::trSummerIds, "SUMMERID", false, "", "SummerID",
-       {{{"SummerID", kText, 10}, {"SummerName", kText}},
+       {{{"SummerID", kText, 10}, {"SummerName", kText, 0, kName}},
         {"SummerID"},
         {{"Summer", {"SummerName"}}, {"JpSort", {"SummerName"}}}}},
       {R::trSummers, "SUMMER", false, "", "",
@@ -79,12 +81,12 @@ std::vector<TCatalogueEntry> BuildCatalogue() {
         {"OrbisName", "OrbisPlanetOrCusp"},
         {}}},
       {R::trPlaces, "PLACES", false, "", "StateID;PlaceName",
-       {{{"StateID", kText, 4}, {"PlaceName", kText, 40}, {"Latitude", kInteger},
+       {{{"StateID", kText, 4}, {"PlaceName", kText, 40, kName}, {"Latitude", kInteger},
          {"Longitude", kInteger}, {"ZoneRef", kText, 10}, {"SummerRef", kText, 10}},
         {"StateID", "PlaceName"},
         {{"JpSort", {"StateID", "PlaceName"}}}}},
       {R::trStates, "STATES", false, "", "StateID",
-       {{{"StateID", kText, 4}, {"StateName", kText, 40}, {"MaxLatitude", kInteger},
+       {{{"StateID", kText, 4}, {"StateName", kText, 40, kName}, {"MaxLatitude", kInteger},
          {"MinLatitude", kInteger}, {"MaxLongitude", kInteger},
          {"MinLongitude", kInteger}},
         {"StateName"},

@@ -12,10 +12,16 @@ namespace vyn {
 
 enum class TFieldKind { fkText, fkInteger, fkBoolean, fkMemo, fkPicture };
 
+// How a text field orders and compares: by its bytes, or as a name people
+// browse (the collation of data/text_collation.h: accents and letter case
+// set aside first, the bytes deciding last).
+enum class TTextOrder { toBytes, toName };
+
 struct TFieldDef {
   std::string Name;
   TFieldKind Kind = TFieldKind::fkText;
   int Size = 0;  // text: at most this many characters; 0 = no limit
+  TTextOrder Order = TTextOrder::toBytes;
 };
 
 struct TIndexDef {

@@ -7,6 +7,7 @@
 
 #include "data/field_conversion.h"
 #include "data/sql_names.h"
+#include "data/text_collation.h"
 #include "data/transaction.h"
 #include "data/vyn_database.h"
 
@@ -208,6 +209,8 @@ void TVynTable::CreateTable() {
                       DeclaredType(field.Kind);
     if (layout_.IsKeyField(field.Name))
       sql += std::string(" NOT NULL DEFAULT ") + DefaultLiteral(field.Kind);
+    if (field.Order == TTextOrder::toName)
+      sql += " COLLATE " + std::string(kTextCollation);
     return sql;
   };
   auto quoted = [](const std::string& name) { return QuoteSqlIdentifier(name, "field"); };
@@ -415,7 +418,10 @@ std::vector<TVynValue> TVynTable::KeyValues(const std::vector<TVynValue>& values
                                 std::to_string(order_.size()) + " fields");
   std::vector<TVynValue> keys;
   for (std::size_t i = 0; i < values.size(); ++i) {
-    const TFieldDef& field = layout_.Fields[order_[i]];
+    // A key is never cut to the field's size: a longer text matches no row
+    // rather than the row its first characters name.
+    TFieldDef field = layout_.Fields[order_[i]];
+    field.Size = 0;
     TVynValue key = ConvertForField(field, values[i]);
     keys.push_back(key.IsNull() ? DefaultForKind(field.Kind) : key);
   }
