@@ -58,15 +58,17 @@ TTokenSource ReadHelpRecord(TVynTable& table) {
                           std::to_string(kTokenListHelpNo),
                       {}};
   if (!table.Active()) table.Open();
-  if (table.FindKey({TVynValue(kTokenListHelpNo)}))
-    source.lines = TextLines(table.FieldByName("HelpText").AsBytes());
+  if (!table.FindKey({TVynValue(kTokenListHelpNo)}))
+    throw ETokenListError(source.name, "no such record, so there is no token list");
+  source.lines = TextLines(table.FieldByName("HelpText").AsBytes());
   return source;
 }
 
 TTokenSource ReadMenuFile(const TCountry& country) {
   TTokenSource source{AppFilePath("menu-" + country + ".TXT"), {}};
   std::error_code ec;
-  if (!std::filesystem::exists(source.name, ec)) return source;
+  if (!std::filesystem::exists(source.name, ec))
+    throw ETokenListError(source.name, "no token list: the file does not exist");
   auto lines = ReadTextFileLines(source.name);
   if (!lines) throw ELanguageFileError(source.name, "cannot be read");
   source.lines = std::move(*lines);

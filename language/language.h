@@ -5,8 +5,9 @@
 //
 // Tokens come from one of three sources, in this order: the help table
 // (record HelpNo 11000, memo HelpText), the supplier event OnGetTokens, or
-// the file "menu-<xx>.TXT" in the application directory. None of them gives
-// an empty list.
+// the file "menu-<xx>.TXT" in the application directory. A missing record or
+// file, or a list without a single token, is refused with ETokenListError:
+// the program would otherwise show no text at all.
 //
 // Glyphs are characters of the symbol font "VYN Sans Serif": glyph byte b is
 // the UTF-8 text of U+F000 + b (see symbol_glyphs.h); "?" stands for a number

@@ -8,7 +8,7 @@ namespace vyn {
 namespace {
 
 std::string DictionaryValue(std::string_view raw) {
-  std::string value = CutToCharacters(TrimBlanks(raw), kDictionaryValueLength);
+  std::string value = CutToCharacters(raw, kDictionaryValueLength);
   if (value.starts_with('"')) {
     value.erase(0, 1);
     DropLastCharacter(value);
@@ -19,7 +19,8 @@ std::string DictionaryValue(std::string_view raw) {
 }  // namespace
 
 ELanguageFileError::ELanguageFileError(const std::string& path, const std::string& what)
-    : std::runtime_error("Language file \"" + path + "\": " + what), path_(path) {}
+    : std::runtime_error("Language file \"" + OneLineText(path) + "\": " + OneLineText(what)),
+      path_(path) {}
 
 std::string LanguageIniPath(const std::string& code) {
   return AppFilePath("Language/" + code + ".INI");
@@ -40,7 +41,7 @@ void TLanguageDictionary::LoadLines(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) {
     const auto equals = line.find('=');
     if (line.starts_with('[') || equals == std::string::npos) continue;
-    entries.emplace(UpperAscii(TrimBlanks(std::string_view(line).substr(0, equals))),
+    entries.emplace(UpperAscii(std::string_view(line).substr(0, equals)),
                     DictionaryValue(std::string_view(line).substr(equals + 1)));
   }
   entries_ = std::move(entries);
@@ -48,7 +49,7 @@ void TLanguageDictionary::LoadLines(const std::vector<std::string>& lines) {
 
 const std::string* TLanguageDictionary::Find(std::string_view key) const {
   const auto found = entries_.find(UpperAscii(key));
-  return found == entries_.end() || found->second.empty() ? nullptr : &found->second;
+  return found == entries_.end() ? nullptr : &found->second;
 }
 
 std::string TLanguageDictionary::TranslateCode(std::string_view key) const {

@@ -4,10 +4,12 @@
 // abbreviations and some captions are translated through it.
 //
 // Reading, line by line: lines beginning with "[" and lines without "=" are
-// skipped; the key is the text before the first "=", without surrounding
-// blanks, upper-cased; the value is the rest, without surrounding blanks, cut
-// to 100 characters; a value beginning with a double quote then loses its
-// first and last characters. The first occurrence of a key counts.
+// skipped; the key is the text before the first "=", upper-cased; the value
+// is the rest cut to 100 characters; a value beginning with a double quote
+// then loses its first and last characters. Blanks are kept as written:
+// "Exit = x" has the key "EXIT " and the value " x", and a value that
+// begins with a blank keeps its quotes. The first occurrence of a key
+// counts; a key written with an empty value is present with the text "".
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -44,8 +46,8 @@ class TLanguageDictionary {
   void LoadLines(const std::vector<std::string>& lines);
   void Clear() { entries_.clear(); }
 
-  // The text of the upper-cased key, or the key as given when the
-  // dictionary has no text for it (absent or empty).
+  // The text of the upper-cased key (possibly empty), or the key as given
+  // when the dictionary does not hold it.
   std::string TranslateCode(std::string_view key) const;
   // The text of the upper-cased key, or `default_text`.
   std::string LanguageText(std::string_view key, std::string_view default_text) const;

@@ -2,9 +2,20 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 
 namespace vyn {
 namespace {
+
+// Characters beyond ASCII that end a line: next line, line and paragraph
+// separator, in UTF-8.
+struct TUnicodeBreak {
+  std::string_view bytes;
+  std::string_view escape;
+};
+constexpr TUnicodeBreak kUnicodeBreaks[] = {{"\xC2\x85", "\\u0085"},
+                                            {"\xE2\x80\xA8", "\\u2028"},
+                                            {"\xE2\x80\xA9", "\\u2029"}};
 
 char UpperChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -39,6 +50,38 @@ std::optional<int> DecimalInteger(std::string_view text) {
   for (const char digit : text)
     value = std::min(value * 10 + (digit - '0'), static_cast<long long>(INT_MAX));
   return static_cast<int>(negative ? -value : value);
+}
+
+std::string OneLineText(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string line;
+  line.reserve(text.size());
+  while (!text.empty()) {
+    const TUnicodeBreak* wide = std::find_if(
+        std::begin(kUnicodeBreaks), std::end(kUnicodeBreaks),
+        [&](const TUnicodeBreak& b) { return text.starts_with(b.bytes); });
+    if (wide != std::end(kUnicodeBreaks)) {
+      line += wide->escape;
+      text.remove_prefix(wide->bytes.size());
+      continue;
+    }
+    const auto byte = static_cast<unsigned char>(text.front());
+    text.remove_prefix(1);
+    if (byte == '\n') {
+      line += "\\n";
+    } else if (byte == '\r') {
+      line += "\\r";
+    } else if (byte == '\t') {
+      line += "\\t";
+    } else if (byte < 0x20 || byte == 0x7F) {
+      line += "\\x";
+      line += kHex[byte >> 4];
+      line += kHex[byte & 15];
+    } else {
+      line += static_cast<char>(byte);
+    }
+  }
+  return line;
 }
 
 }  // namespace vyn

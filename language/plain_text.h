@@ -18,4 +18,9 @@ void DropLastCharacter(std::string& text);
 // the range of int reads as the nearest int. Nothing for any other text.
 std::optional<int> DecimalInteger(std::string_view text);
 
+// The text fit for a one-line message: line breaks, tabs and the other
+// control characters written as escapes (\n, \r, \t, \xNN;
+// U+0085, U+2028 and U+2029 as \u0085 ...); everything else as it is.
+std::string OneLineText(std::string_view text);
+
 }  // namespace vyn

@@ -12,10 +12,7 @@ struct TTokenLine {
   std::string text;
 };
 
-bool IsComment(std::string_view line) {
-  const std::string_view rest = TrimBlanks(line);
-  return rest.empty() || rest.front() == ';';
-}
+bool IsComment(std::string_view line) { return line.empty() || line.front() == ';'; }
 
 // The text after "=": blanks dropped, then a leading and a trailing quote.
 std::string TokenText(std::string_view raw) {
@@ -50,9 +47,15 @@ const std::string& EmptyText() {
 
 ETokenListError::ETokenListError(const std::string& source, int line,
                                  const std::string& what)
-    : std::runtime_error(source + ", line " + std::to_string(line) + ": " + what),
+    : std::runtime_error(OneLineText(source) + ", line " + std::to_string(line) + ": " +
+                         OneLineText(what)),
       source_(source),
       line_(line) {}
+
+ETokenListError::ETokenListError(const std::string& source, const std::string& what)
+    : std::runtime_error(OneLineText(source) + ": " + OneLineText(what)),
+      source_(source),
+      line_(0) {}
 
 TTokenList::TTokenList() { index_.fill(-1); }
 
@@ -68,6 +71,9 @@ TTokenList TTokenList::Parse(const std::vector<std::string>& lines,
     }
     if (token) list.Set(token->number, std::move(token->text));
   }
+  if (list.texts_.empty())
+    throw ETokenListError(source, lines.empty() ? "the token list is empty"
+                                                : "the token list holds no token");
   return list;
 }
 

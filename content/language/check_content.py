@@ -139,8 +139,11 @@ def parse_token_list(path, report):
     tokens = {}
     for number, raw in enumerate(read_lines(path), start=1):
         where = f"{path}:{number}"
+        if raw == "" or raw.startswith(";"):
+            continue
         line = raw.strip(" \t")
-        if line == "" or line.startswith(";"):
+        if line.startswith(";"):
+            report.error(where, "';' after blanks: only a line that begins with ';' is a comment")
             continue
         if "=" not in line:
             report.error(where, "line without '=' (the program would ignore it)")

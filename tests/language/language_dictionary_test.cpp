@@ -1,6 +1,7 @@
 // The language dictionary: the language INI file read as flat keys.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,63 +17,84 @@ std::string Repeat(const std::string& piece, int count) {
   return text;
 }
 
-class LanguageDictionaryTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dictionary_.LoadLines({
-        "[FILEMENU]",
-        "NAMES=&Name",
-        "[OTHER]",
-        "Names=second occurrence",
-        "Exit = &Exit ",
-        "a line without equals",
-        "[Section]=a line beginning with a bracket",
-        "QUOTED=\"  padded \"",
-        "HALF=\"abc",
-        "Long=" + Repeat("x", 120),
-        "LongQuoted=\"" + Repeat("y", 120) + "\"",
-        "Wide=" + Repeat("ä", 120),
-        "Empty=",
-        "Pair=b=c",
-        "05h=5. Haus",
-        "SU=Sonne",
-    });
-  }
-  TLanguageDictionary dictionary_;
+// One dictionary built from lines that show each rule; every case asks it
+// for one key.
+TLanguageDictionary FixtureDictionary() {
+  TLanguageDictionary dictionary;
+  dictionary.LoadLines({
+      "[FILEMENU]",
+      "NAMES=&Name",
+      "[OTHER]",
+      "Names=second occurrence",
+      "Exit = &Exit ",
+      "a line without equals",
+      "[Section]=a line beginning with a bracket",
+      " [Indented]=not a section line",
+      "QUOTED=\"  padded \"",
+      "HALF=\"abc",
+      "Lead= \"quotes kept\"",
+      "Long=" + Repeat("x", 120),
+      "Blanked=" + Repeat(" ", 5) + Repeat("x", 120),
+      "LongQuoted=\"" + Repeat("y", 120) + "\"",
+      "Wide=" + Repeat("\u00e4", 120),
+      "Empty=",
+      "Pair=b=c",
+      "05h=5. Haus",
+      "SU=Sonne",
+  });
+  return dictionary;
+}
+
+struct DictionaryCase {
+  const char* key;
+  std::string text;  // what TranslateCode gives
 };
 
-TEST_F(LanguageDictionaryTest, KeysAreUpperCasedAndTheFirstOccurrenceCounts) {
-  EXPECT_EQ(dictionary_.TranslateCode("names"), "&Name");
-  EXPECT_EQ(dictionary_.TranslateCode("NaMeS"), "&Name");
-  EXPECT_EQ(dictionary_.LanguageText("exit", "default"), "&Exit");
-  EXPECT_EQ(dictionary_.TranslateCode("05h"), "5. Haus");
-  EXPECT_EQ(dictionary_.TranslateCode("SU"), "Sonne");
-  EXPECT_EQ(dictionary_.TranslateCode("Pair"), "b=c");
+void PrintTo(const DictionaryCase& c, std::ostream* out) { *out << '"' << c.key << '"'; }
+
+class LanguageDictionaryTest : public ::testing::TestWithParam<DictionaryCase> {};
+
+TEST_P(LanguageDictionaryTest, TranslatesTheKey) {
+  static const TLanguageDictionary dictionary = FixtureDictionary();
+  const DictionaryCase& c = GetParam();
+  EXPECT_EQ(dictionary.TranslateCode(c.key), c.text);
+  EXPECT_EQ(dictionary.LanguageText(c.key, c.key), c.text);
 }
 
-TEST_F(LanguageDictionaryTest, SkipsSectionLinesAndLinesWithoutEquals) {
-  EXPECT_EQ(dictionary_.TranslateCode("[Section]"), "[Section]");
-  EXPECT_EQ(dictionary_.TranslateCode("a line without equals"), "a line without equals");
-  EXPECT_EQ(dictionary_.Count(), 11u);
+INSTANTIATE_TEST_SUITE_P(
+    Keys, LanguageDictionaryTest,
+    ::testing::Values(
+        // Keys are upper-cased; the first occurrence counts.
+        DictionaryCase{"names", "&Name"}, DictionaryCase{"NaMeS", "&Name"},
+        DictionaryCase{"05h", "5. Haus"}, DictionaryCase{"SU", "Sonne"},
+        DictionaryCase{"Pair", "b=c"},
+        // Blanks stay where they are written, in keys and values.
+        DictionaryCase{"exit ", " &Exit "}, DictionaryCase{"exit", "exit"},
+        DictionaryCase{" [INDENTED]", "not a section line"},
+        // Section lines and lines without "=" are skipped.
+        DictionaryCase{"[Section]", "[Section]"},
+        DictionaryCase{"a line without equals", "a line without equals"},
+        // A value beginning with a quote loses its first and last character;
+        // one beginning with a blank keeps its quotes.
+        DictionaryCase{"QUOTED", "  padded "}, DictionaryCase{"HALF", "ab"},
+        DictionaryCase{"LEAD", " \"quotes kept\""},
+        // At most 100 characters, blanks included, cut before the quotes go:
+        // the closing quote is cut off, so the last y goes.
+        DictionaryCase{"LONG", Repeat("x", 100)},
+        DictionaryCase{"BLANKED", Repeat(" ", 5) + Repeat("x", 95)},
+        DictionaryCase{"LONGQUOTED", Repeat("y", 98)},
+        DictionaryCase{"WIDE", Repeat("\u00e4", 100)},
+        // Present with an empty text is not absent.
+        DictionaryCase{"Empty", ""}, DictionaryCase{"Mo", "Mo"}));
+
+TEST(LanguageDictionaryCountTest, HoldsOneEntryPerKey) {
+  EXPECT_EQ(FixtureDictionary().Count(), 14u);
 }
 
-TEST_F(LanguageDictionaryTest, QuotedValuesLoseTheirFirstAndLastCharacters) {
-  EXPECT_EQ(dictionary_.TranslateCode("QUOTED"), "  padded ");
-  EXPECT_EQ(dictionary_.TranslateCode("HALF"), "ab");
-  // Cut to 100 characters first: the closing quote is gone, the last y goes.
-  EXPECT_EQ(dictionary_.TranslateCode("LONGQUOTED"), Repeat("y", 98));
-}
-
-TEST_F(LanguageDictionaryTest, ValuesHoldAtMost100Characters) {
-  EXPECT_EQ(dictionary_.TranslateCode("LONG"), Repeat("x", 100));
-  EXPECT_EQ(dictionary_.TranslateCode("WIDE"), Repeat("ä", 100));
-}
-
-TEST_F(LanguageDictionaryTest, AbsentOrEmptyKeysGiveTheKeyOrTheDefault) {
-  EXPECT_EQ(dictionary_.TranslateCode("Mo"), "Mo");
-  EXPECT_EQ(dictionary_.TranslateCode("Empty"), "Empty");
-  EXPECT_EQ(dictionary_.LanguageText("Missing", "&Default"), "&Default");
-  EXPECT_EQ(dictionary_.LanguageText("EMPTY", "&Default"), "&Default");
+TEST(LanguageDictionaryCountTest, DefaultsServeOnlyAbsentKeys) {
+  const TLanguageDictionary dictionary = FixtureDictionary();
+  EXPECT_EQ(dictionary.LanguageText("Missing", "&Default"), "&Default");
+  EXPECT_EQ(dictionary.LanguageText("EMPTY", "&Default"), "");
 }
 
 class LanguageFileTest : public testing::TempAppDirectoryTest {};

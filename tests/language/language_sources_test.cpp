@@ -61,13 +61,35 @@ TEST_F(HelpTableSourceTest, ReadsRecord11000AndOpensAClosedTable) {
   EXPECT_EQ(changes_, 1);
 }
 
-TEST_F(HelpTableSourceTest, MissingRecordGivesAnEmptyListButActivates) {
+// Without its token list every text of the program would be empty: a
+// missing or empty record is refused, and the component stays inactive.
+TEST_F(HelpTableSourceTest, MissingOrEmptyRecordIsRefusedNamingTheTable) {
+  const struct {
+    const char* record;  // the text of record 11000, or none
+    const char* message;
+  } cases[] = {
+      {nullptr, "Table \"HELPGE\", HelpNo 11000: no such record, so there is no token list"},
+      {"", "Table \"HELPGE\", HelpNo 11000: the token list is empty"},
+      {"; comments only\r\n", "Table \"HELPGE\", HelpNo 11000: the token list holds no token"},
+  };
   AddHelp(11001, "1=wrong record");
   language_.OnGetTokens = [](const TCountry&) { return std::string("1=supplier"); };
-  Activate();
-  EXPECT_TRUE(language_.Active());
-  EXPECT_TRUE(language_.Tokens().Texts().empty());
-  EXPECT_EQ(changes_, 1);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    if (c.record) AddHelp(11000, c.record);
+    try {
+      Activate();
+      FAIL() << "no error";
+    } catch (const ETokenListError& e) {
+      EXPECT_EQ(std::string(e.what()), c.message);
+    }
+    EXPECT_FALSE(language_.Active());
+    EXPECT_EQ(changes_, 0);
+    if (c.record) {
+      ASSERT_TRUE(Help().FindKey({TVynValue(11000)}));
+      Help().Delete();
+    }
+  }
 }
 
 TEST_F(HelpTableSourceTest, BadLineNamesTheTableAndTheLine) {
@@ -147,12 +169,19 @@ TEST_F(SupplierAndFileSourceTest, BadFileLineNamesTheFileAndTheLine) {
   }
 }
 
-TEST_F(SupplierAndFileSourceTest, NoSourceGivesAnEmptyListButActivates) {
+TEST_F(SupplierAndFileSourceTest, NoSourceOrAnEmptyOneIsRefused) {
   language_.SetCountry("DU");
-  language_.SetActive(true);
-  EXPECT_TRUE(language_.Active());
-  EXPECT_TRUE(language_.Tokens().Texts().empty());
-  EXPECT_EQ(language_.GetToken(1), "");
+  try {
+    language_.SetActive(true);
+    FAIL() << "no error";
+  } catch (const ETokenListError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              app_.Path() + "/menu-DU.TXT: no token list: the file does not exist");
+  }
+  EXPECT_FALSE(language_.Active());
+  language_.OnGetTokens = [](const TCountry&) { return std::string("\n; nothing\n"); };
+  EXPECT_THROW(language_.SetActive(true), ETokenListError);
+  EXPECT_FALSE(language_.Active());
 }
 
 TEST_F(SupplierAndFileSourceTest, FailedReloadKeepsTheTextsAndTheCode) {

@@ -186,7 +186,7 @@ TEST_F(LanguageTextTest, WeekdayNamesUseTheFirst120Characters) {
 }
 
 TEST_F(LanguageTextTest, MissingTokensGiveEmptyTexts) {
-  Load("UK", "");
+  Load("UK", "1=only token one");
   EXPECT_EQ(language_.PlanetName(0), "");
   EXPECT_EQ(language_.LatitudeText(1.3L), "130");
   EXPECT_EQ(language_.WeekdayName(1), "");

@@ -50,8 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TokenListTest, SkipsCommentsLinesWithoutEqualsAndNumberZero) {
   const TTokenList list = TTokenList::Parse(
-      {"", "   ", "; 5=commented out", "  ;6=also a comment", "no equals sign",
-       "12 no equals either", "0=number zero", "00=zero again", "7=kept"},
+      {"", "   ", "; 5=commented out", ";6=a comment too", "  ; no equals, ignored",
+       "no equals sign", "12 no equals either", "0=number zero", "00=zero again",
+       "7=kept"},
       "test");
   EXPECT_EQ(list.Texts(), std::vector<std::string>{"kept"});
   for (int number : {0, 5, 6, 12}) EXPECT_FALSE(list.Has(number)) << number;
@@ -109,7 +110,59 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"$1F=hex"}, 1, "token number \"$1F\" is not a decimal integer"},
         BadCase{{"2=a", "1601=b"}, 2, "token number \"1601\" is outside 1..1600"},
         BadCase{{"-3=b"}, 1, "token number \"-3\" is outside 1..1600"},
-        BadCase{{"99999999999=b"}, 1, "token number \"99999999999\" is outside 1..1600"}));
+        BadCase{{"99999999999=b"}, 1, "token number \"99999999999\" is outside 1..1600"},
+        // Only a line that begins with ";" is a comment.
+        BadCase{{"1=a", " ;12=x"}, 2, "token number \";12\" is not a decimal integer"},
+        BadCase{{"\t;12=x"}, 1, "token number \";12\" is not a decimal integer"},
+        // Characters that would break the message's line are escaped.
+        BadCase{{"1\v2=b"}, 1, "token number \"1\\x0B2\" is not a decimal integer"},
+        BadCase{{"1\xE2\x80\xA8" "2=b"}, 1,
+                "token number \"1\\u20282\" is not a decimal integer"}));
+
+struct EmptyCase {
+  std::vector<std::string> lines;
+  const char* reason;
+};
+
+void PrintTo(const EmptyCase& c, std::ostream* out) { *out << c.reason; }
+
+class EmptyTokenListTest : public ::testing::TestWithParam<EmptyCase> {};
+
+TEST_P(EmptyTokenListTest, IsRefusedNamingTheSource) {
+  const EmptyCase& c = GetParam();
+  try {
+    TTokenList::Parse(c.lines, "menu-GE.TXT");
+    FAIL() << "no error";
+  } catch (const ETokenListError& e) {
+    EXPECT_EQ(e.Line(), 0);
+    EXPECT_EQ(std::string(e.what()), std::string("menu-GE.TXT: ") + c.reason);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, EmptyTokenListTest,
+    ::testing::Values(EmptyCase{{}, "the token list is empty"},
+                      EmptyCase{{"", "; only comments", "no equals", "0=number zero"},
+                                "the token list holds no token"}));
+
+TEST(TokenListErrorTest, MessageIsOneLineWhateverTheSourceName) {
+  const std::string source = "Table \"HELP\r\nGE\", HelpNo 11000";
+  try {
+    TTokenList::Parse({"x=1"}, source);
+    FAIL() << "no error";
+  } catch (const ETokenListError& e) {
+    EXPECT_EQ(e.Source(), source);
+    EXPECT_EQ(std::string(e.what()),
+              "Table \"HELP\\r\\nGE\", HelpNo 11000, line 1: token number \"x\" is not a "
+              "decimal integer");
+  }
+  try {
+    TTokenList::Parse({}, "menu\n.TXT");
+    FAIL() << "no error";
+  } catch (const ETokenListError& e) {
+    EXPECT_EQ(std::string(e.what()), "menu\\n.TXT: the token list is empty");
+  }
+}
 
 }  // namespace
 }  // namespace vyn
