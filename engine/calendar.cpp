@@ -1,6 +1,46 @@
 #include "engine/calendar.h"
 
+#include <cmath>
+
 namespace vyn {
+namespace {
+
+struct TDate {
+  int year = 0, month = 0, day = 0;
+  long Number() const { return year * 10000L + month * 100L + day; }
+};
+
+bool IsLeapYear(int year, bool gregorian) {
+  if (!gregorian) return year % 4 == 0;
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month, bool gregorian) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30,
+                                  31, 31, 30, 31, 30, 31};
+  if (month == 2 && IsLeapYear(year, gregorian)) return 29;
+  return kDays[month - 1];
+}
+
+// The year, month and day of a YYYY.MMDD number in years 1 to 9999 that
+// carries no more than four decimals; false for anything else.
+bool SplitDate(extended x, TDate& date) {
+  if (!(x >= 1 && x < 10000)) return false;
+  const extended units = x * 10000;
+  const extended whole = std::round(units);
+  if (std::fabs(units - whole) > 0.001L) return false;
+  const long n = static_cast<long>(whole);
+  date = {static_cast<int>(n / 10000), static_cast<int>(n / 100 % 100),
+          static_cast<int>(n % 100)};
+  return true;
+}
+
+bool IsCalendarDate(const TDate& d, bool gregorian) {
+  return d.month >= 1 && d.month <= 12 && d.day >= 1 &&
+         d.day <= DaysInMonth(d.year, d.month, gregorian);
+}
+
+}  // namespace
 
 extended JulianDay(int year, int month, bool gregorian, extended day) {
   if (month < 3) {
@@ -57,6 +97,20 @@ long JulianDayToDate(long gregorianSwitch, extended jd) {
   const long month = e < 14 ? e - 1 : e - 13;
   const long year = month > 2 ? c - 4716 : c - 4715;
   return year * 10000 + month * 100 + day;
+}
+
+bool IsRealDate(long double yyyymmdd, long double gregorianStart) {
+  TDate date;
+  if (!SplitDate(yyyymmdd, date)) return false;
+  const bool gregorian = !(yyyymmdd < gregorianStart);
+  if (!IsCalendarDate(date, gregorian)) return false;
+  if (gregorian) return true;
+  // A Julian date on or after the first Gregorian day was skipped.
+  TDate start;
+  if (!SplitDate(gregorianStart, start) || !IsCalendarDate(start, true))
+    return true;
+  return DateToJulianDay(date.Number(), false) <
+         DateToJulianDay(start.Number(), true);
 }
 
 }  // namespace vyn

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <ostream>
 
 namespace vyn {
@@ -112,6 +113,65 @@ TEST(Calendar, DatesRoundTripThroughJulianDays) {
     }
   }
 }
+
+// ---- real dates -------------------------------------------------------------
+
+struct RealDateCase {
+  const char* what;
+  long double date, gregorianStart;
+  bool real;
+};
+
+void PrintTo(const RealDateCase& c, std::ostream* os) { *os << c.what; }
+
+class RealDateTest : public ::testing::TestWithParam<RealDateCase> {};
+
+TEST_P(RealDateTest, KnowsTheDaysOfTheCalendarInForce) {
+  const RealDateCase& c = GetParam();
+  EXPECT_EQ(IsRealDate(c.date, c.gregorianStart), c.real);
+}
+
+constexpr long double kPapalStart = 1582.1015L;
+constexpr long double kBritishStart = 1752.0914L;
+constexpr long double kRussianStart = 1918.0214L;
+constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
+constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, RealDateTest,
+    ::testing::Values(
+        RealDateCase{"Ordinary", 1985.0612L, kPapalStart, true},
+        RealDateCase{"ThirtyFirstOfFebruary", 1985.0231L, kPapalStart, false},
+        RealDateCase{"ThirtyFirstOfApril", 1985.0431L, kPapalStart, false},
+        RealDateCase{"ThirtyFirstOfDecember", 1985.1231L, kPapalStart, true},
+        RealDateCase{"MonthZero", 1985.0012L, kPapalStart, false},
+        RealDateCase{"MonthThirteen", 1985.1301L, kPapalStart, false},
+        RealDateCase{"DayZero", 1985.0600L, kPapalStart, false},
+        RealDateCase{"LeapDay2000", 2000.0229L, kPapalStart, true},
+        RealDateCase{"LeapDay1900Gregorian", 1900.0229L, kPapalStart, false},
+        RealDateCase{"LeapDay1900StillJulian", 1900.0229L, kRussianStart, true},
+        RealDateCase{"LeapDay1700Julian", 1700.0229L, kBritishStart, true},
+        RealDateCase{"LeapDay1700Gregorian", 1700.0229L, kPapalStart, false},
+        RealDateCase{"NoLeapDayIn1985", 1985.0229L, kRussianStart, false},
+        RealDateCase{"LastJulianDay", 1582.1004L, kPapalStart, true},
+        RealDateCase{"FirstSkippedDay", 1582.1005L, kPapalStart, false},
+        RealDateCase{"LastSkippedDay", 1582.1014L, kPapalStart, false},
+        RealDateCase{"FirstGregorianDay", 1582.1015L, kPapalStart, true},
+        RealDateCase{"BritishGap", 1752.0910L, kBritishStart, false},
+        RealDateCase{"BritishLastJulianDay", 1752.0902L, kBritishStart, true},
+        RealDateCase{"GapOnlyWhereTheCalendarChanged", 1582.1010L, kBritishStart, true},
+        RealDateCase{"RussianGap", 1918.0201L, kRussianStart, false},
+        RealDateCase{"RussianLastJulianDay", 1918.0131L, kRussianStart, true},
+        RealDateCase{"StartThatIsNoDateSkipsNothing", 1582.1010L, 1582.1045L, true},
+        RealDateCase{"MoreThanFourDecimals", 1985.06125L, kPapalStart, false},
+        RealDateCase{"YearZero", 0.0612L, kPapalStart, false},
+        RealDateCase{"Negative", -1985.0612L, kPapalStart, false},
+        RealDateCase{"TenThousand", 10000.0101L, kPapalStart, false},
+        RealDateCase{"Huge", 2147483647.0101L, kPapalStart, false},
+        RealDateCase{"NaN", kNaN, kPapalStart, false},
+        RealDateCase{"Infinite", kInfinity, kPapalStart, false},
+        RealDateCase{"NaNStartMeansGregorian", 1900.0229L, kNaN, false}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
 }  // namespace vyn
