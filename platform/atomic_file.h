@@ -24,8 +24,16 @@ class EFileSaveError : public std::runtime_error {
 };
 
 // Replaces (or creates) the file `path` with `bytes`. An existing file keeps
-// its permissions; a symbolic link is followed and its target replaced.
-// Throws EFileSaveError naming `path` and the reason when any step fails; the old file is then untouched and no temporary file is left.
+// its permissions, and its owner and group where the process may give them
+// (as root, or as the owner for a group it belongs to); a symbolic link is
+// followed and its target replaced.
+//
+// The temporary file is "<target>.save-<pid>-<n>.tmp" beside the target. A
+// save that was killed leaves one behind; the next save of the same target
+// removes those whose process has ended.
+//
+// Throws EFileSaveError naming `path` and the reason when any step fails;
+// the old file is then untouched and no temporary file is left.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace vyn

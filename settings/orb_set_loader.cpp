@@ -36,12 +36,60 @@ class TIndexScope {
   std::string previous_;
 };
 
-void ReadRow(const TVynTable& table, TOrbSetDegrees& orbs) {
-  const std::int64_t point = table.FieldByName("OrbisPlanetOrCusp").AsInteger();
-  if (point < 1 || point > kAspectPoints) return;
-  for (int row = 1; row <= kAspectKinds; ++row)
-    if (!kColumns[row].empty())
-      orbs[row][point] = static_cast<int>(table.FieldByName(kColumns[row]).AsInteger());
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// "Table "ORBDEFUK", orb set "Strong"" for messages.
+std::string SetPlace(const TVynTable& table, const std::string& name) {
+  return "Table " + Quoted(table.TableName()) + ", orb set " + Quoted(name);
+}
+
+// The names of the sets the table holds, in index order, quoted.
+std::string KnownSetNames(TVynTable& table) {
+  std::string names;
+  std::string previous;
+  for (table.First(); !table.Eof(); table.Next()) {
+    const std::string name = table.FieldByName("OrbisName").AsString();
+    if (!names.empty() && name == previous) continue;
+    names += (names.empty() ? "" : ", ") + Quoted(name);
+    previous = name;
+  }
+  return names;
+}
+
+[[noreturn]] void UnknownSet(TVynTable& table, const std::string& name) {
+  const std::string known = KnownSetNames(table);
+  throw EOrbSetError("Table " + Quoted(table.TableName()) + " has no orb set " +
+                     Quoted(name) +
+                     (known.empty() ? "; it holds no orb set" : "; its sets are " + known));
+}
+
+// The point of the current row, checked: 1..14 and not seen before.
+int RowPoint(const TVynTable& table, const std::string& name,
+             const std::array<bool, kAspectPoints + 1>& seen) {
+  const TVynField& field = table.FieldByName("OrbisPlanetOrCusp");
+  const std::int64_t point = field.IsNull() ? 0 : field.AsInteger();
+  if (point < 1 || point > kAspectPoints)
+    throw EOrbSetError(SetPlace(table, name) + ": a row has the point " +
+                       (field.IsNull() ? std::string("empty") : std::to_string(point)) +
+                       ", outside 1 to " + std::to_string(kAspectPoints));
+  if (seen[static_cast<std::size_t>(point)])
+    throw EOrbSetError(SetPlace(table, name) + ": point " + std::to_string(point) +
+                       " has two rows");
+  return static_cast<int>(point);
+}
+
+// One orb of the current row, checked: a whole number 0..kMaxOrbDegrees.
+int RowOrb(const TVynTable& table, const std::string& name, int point,
+           std::string_view column) {
+  const TVynField& field = table.FieldByName(column);
+  const std::string place =
+      SetPlace(table, name) + ", point " + std::to_string(point) + ": " + Quoted(column);
+  if (field.IsNull()) throw EOrbSetError(place + " is empty");
+  const std::int64_t orb = field.AsInteger();
+  if (orb < 0 || orb > kMaxOrbDegrees)
+    throw EOrbSetError(place + " is " + std::to_string(orb) + ", outside 0 to " +
+                       std::to_string(kMaxOrbDegrees) + " degrees");
+  return static_cast<int>(orb);
 }
 
 }  // namespace
@@ -55,13 +103,22 @@ std::string RemoveAccelerator(std::string_view name) {
 
 TOrbSetDegrees ReadOrbSet(TVynTable& orb_definitions, const std::string& name) {
   TOrbSetDegrees orbs{};
+  std::array<bool, kAspectPoints + 1> seen{};
   TIndexScope index(orb_definitions, kOrbSetIndex);
-  if (!orb_definitions.FindKey({TVynValue(name), TVynValue(1)})) return orbs;
+  if (!orb_definitions.FindKey({TVynValue(name)})) UnknownSet(orb_definitions, name);
   do {
-    ReadRow(orb_definitions, orbs);
+    const int point = RowPoint(orb_definitions, name, seen);
+    seen[static_cast<std::size_t>(point)] = true;
+    for (int row = 1; row <= kAspectKinds; ++row)
+      if (!kColumns[row].empty())
+        orbs[row][point] = RowOrb(orb_definitions, name, point, kColumns[row]);
     orb_definitions.Next();
   } while (!orb_definitions.Eof() &&
            orb_definitions.FieldByName("OrbisName").AsString() == name);
+  for (int point = 1; point <= kAspectPoints; ++point)
+    if (!seen[static_cast<std::size_t>(point)])
+      throw EOrbSetError(SetPlace(orb_definitions, name) + ": no row for point " +
+                         std::to_string(point));
   return orbs;
 }
 
@@ -72,10 +129,18 @@ void SetOrbMatrix(THoroscope& chart, const TOrbSetDegrees& orbs) {
       chart.SetOrb(row, point, orbs[row][point]);
 }
 
+void ApplyOrbSetByName(TVynTable& orb_definitions, THoroscope& chart,
+                       const std::string& name) {
+  const TOrbSetDegrees orbs = ReadOrbSet(orb_definitions, name);
+  const bool active = chart.Active();
+  SetOrbMatrix(chart, orbs);
+  chart.SetActive(active);
+}
+
 void LoadNamedOrbSet(TVynTable& orb_definitions, THoroscope& chart,
                      const std::string& name) {
   if (name.empty()) return;
-  SetOrbMatrix(chart, ReadOrbSet(orb_definitions, name));
+  ApplyOrbSetByName(orb_definitions, chart, name);
   chart.SetActive(true);
 }
 

@@ -213,10 +213,7 @@ void TVynSetup::ApplyYearWindow(THoroscope& chart) const {
 void TVynSetup::ApplyOrbSet(TVynTable& orb_definitions, THoroscope& chart) {
   if (orb_set_name_.empty()) return;
   orb_set_name_ = RemoveAccelerator(orb_set_name_);
-  const TOrbSetDegrees orbs = ReadOrbSet(orb_definitions, orb_set_name_);
-  const bool active = chart.Active();
-  SetOrbMatrix(chart, orbs);
-  chart.SetActive(active);
+  ApplyOrbSetByName(orb_definitions, chart, orb_set_name_);
 }
 
 void TVynSetup::SetOrbSetName(const std::string& name) {

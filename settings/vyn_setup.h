@@ -106,9 +106,11 @@ class TVynSetup {
   // Sets FromYear and then ToYear with the chart inactive meanwhile.
   void ApplyYearWindow(THoroscope& chart) const;
   // Fills the chart's orb matrix from the current orb set of the orb
-  // definition table. An empty name does nothing; a name holding "&" loses
-  // its first "&" (a menu accelerator), and that becomes the current name.
-  // The chart is inactive meanwhile and then as active as it was.
+  // definition table (ApplyOrbSetByName). An empty name does nothing; a
+  // name holding "&" loses its first "&" (a menu accelerator), and that
+  // becomes the current name. The chart is inactive meanwhile and then as
+  // active as it was. An unknown or damaged set throws EOrbSetError and
+  // leaves the chart as it was.
   void ApplyOrbSet(TVynTable& orb_definitions, THoroscope& chart);
 
   // ---- names -------------------------------------------------------------
