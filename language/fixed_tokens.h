@@ -20,6 +20,9 @@ inline constexpr int kEastLetterToken = 171;
 inline constexpr int kWeekdayNamesToken = 204;     // Sunday first, blank-separated
 inline constexpr int kOrbStrengthToken = 1014;     // 1014..1017: the standard orb sets
 inline constexpr int kHouseOrdinalToken = 1040;    // 1041..1052: houses 1..12
+// 1400..1403: a clock change at a birth time: a skipped time read with the
+// offset after / before the change, a repeated time read before / after it.
+inline constexpr int kClockChangeToken = 1400;
 
 // The help table record that holds a language's token list.
 inline constexpr int kTokenListHelpNo = 11000;
