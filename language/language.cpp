@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <stdexcept>
 
 #include "data/vyn_table.h"
 #include "engine/text_helpers.h"
@@ -42,7 +43,13 @@ struct TUnitsAndMinutes {
   long long units;
   std::string minutes;
 };
+// Beyond this no angle, time or offset is meant, and |x| * 100 would not
+// fit the integer it is rounded to.
+constexpr extended kMaxPackedValue = 1e9L;
+
 TUnitsAndMinutes SplitPacked(extended x) {
+  if (!std::isfinite(x) || std::fabs(x) > kMaxPackedValue)
+    throw std::invalid_argument("not a D.MM value: " + std::to_string(static_cast<double>(x)));
   const long long v = std::llround(std::fabs(x) * 100);
   return {v / 100, TwoDigits(static_cast<long>(v % 100))};
 }

@@ -111,7 +111,8 @@ class TLanguage {
   std::array<std::string, 4> OrbStrengthNames() const;
 
   // Texts of D.MM values (degrees or hours, minutes in the first two
-  // decimals). Latitude: degrees, letter (169 north, 168 south), minutes;
+  // decimals). A value that is not finite or beyond 1e9 throws
+  // std::invalid_argument. Latitude: degrees, letter (169 north, 168 south), minutes;
   // under JP letter, degrees, ":", minutes. Longitude alike with 170 west,
   // 171 east.
   std::string LatitudeText(extended x) const;

@@ -40,7 +40,7 @@ FontSpec ParseFontSpec(std::string_view text, const FontSpec& fallback) {
   const auto split = SplitName(TrimIniBlanks(text));
   if (!split || split->Name.empty() || !split->Rest.starts_with(',')) return fallback;
   const auto values = ParseIntegerList(split->Rest.substr(1), 3);
-  if (!values) return fallback;
+  if (!values || (*values)[0] < -kMaxFontSize || (*values)[0] > kMaxFontSize) return fallback;
   const std::vector<int>& v = *values;
   return {true, CutToCharacters(split->Name, kFontNameCharacters), v[0],
           ColorOfStored(v[1]), v[2] & 15};

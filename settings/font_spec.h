@@ -18,6 +18,9 @@ enum : int {
 };
 
 inline constexpr std::size_t kFontNameCharacters = 40;
+// The largest magnitude of a stored size (a negative size is a height in
+// pixels): larger ones are no font and overflow when scaled for a printer.
+inline constexpr int kMaxFontSize = 1000;
 
 // MS Gothic under its Japanese name, in Shift-JIS bytes: the font of
 // systems with double-byte character support.
@@ -39,8 +42,9 @@ FontSpec MakeFontSpec(std::string_view name, int size, int style,
 
 // The font of a well-formed text, valid: a non-empty name (quoted, in
 // brackets, or - written by hand - bare up to the first comma), then
-// exactly three integers after it. A longer name is cut to 40 characters;
-// style bits above 8 are dropped. `fallback` for any other text.
+// exactly three integers after it, the size within +-kMaxFontSize. A longer
+// name is cut to 40 characters; style bits above 8 are dropped. `fallback`
+// for any other text.
 FontSpec ParseFontSpec(std::string_view text, const FontSpec& fallback);
 // The name always in double quotes.
 std::string FormatFontSpec(const FontSpec& font);

@@ -5,10 +5,9 @@
 namespace vyn {
 
 std::optional<PrintItem> ParsePrintItem(std::string_view text) {
-  const auto values = ParseIntegerList(text, 5);
-  if (!values) return std::nullopt;
-  const std::vector<int>& v = *values;
-  return PrintItem{{v[0], v[1], v[2], v[3]}, v[4] != 0};
+  const auto list = ParseBoundsList(text);
+  if (!list) return std::nullopt;
+  return PrintItem{list->Bounds, list->Last != 0};
 }
 
 PrintItem ParsePrintItem(std::string_view text, const TBounds& default_bounds) {

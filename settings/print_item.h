@@ -18,7 +18,8 @@ struct PrintItem {
 };
 
 // The item of a text of five integers (exactly four commas; shown is any
-// value other than 0); nothing for any other text.
+// value other than 0); nothing for any other text, and for bounds beyond
+// kMaxBoundsValue (value_list.h).
 std::optional<PrintItem> ParsePrintItem(std::string_view text);
 // The same with the default for any other text: the default bounds, shown.
 PrintItem ParsePrintItem(std::string_view text, const TBounds& default_bounds);

@@ -19,6 +19,15 @@ std::optional<std::vector<int>> ParseIntegerList(std::string_view text,
   return values;
 }
 
+std::optional<TBoundsList> ParseBoundsList(std::string_view text) {
+  const auto values = ParseIntegerList(text, 5);
+  if (!values) return std::nullopt;
+  const std::vector<int>& v = *values;
+  for (std::size_t i = 0; i < 4; ++i)
+    if (v[i] < -kMaxBoundsValue || v[i] > kMaxBoundsValue) return std::nullopt;
+  return TBoundsList{{v[0], v[1], v[2], v[3]}, v[4]};
+}
+
 std::string FormatBoundsList(const TBounds& bounds, int last) {
   return std::to_string(bounds.Left) + "," + std::to_string(bounds.Top) + "," +
          std::to_string(bounds.Width) + "," + std::to_string(bounds.Height) +

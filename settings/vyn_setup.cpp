@@ -36,6 +36,13 @@ TInterpretationSettings DefaultInterpretation(bool double_byte) {
   return interpretation;
 }
 
+// 0 Placidus, 1 Koch, 2 Equal: any other number would reach the charts.
+bool IsHouseSystem(int h) { return h >= 0 && h <= 2; }
+
+// The printout divides the page width by the columns.
+constexpr int kMaxColumns = 10;
+bool IsColumnCount(int columns) { return columns >= 1 && columns <= kMaxColumns; }
+
 struct TPlaceParts {
   std::string Country;
   std::string City;
@@ -105,6 +112,7 @@ bool TVynSetup::LoadSettings(const std::string& file_name) {
   SetDefaults();
   TSettingsReader reader(ini);
   ExchangeSystem(reader, system_, orb_set_name_);
+  if (!IsHouseSystem(system_.HouseSystem)) system_.HouseSystem = TSystemSettings{}.HouseSystem;
   if (orb_set_name_.empty()) orb_set_name_ = standard_orb_names_[1];
   ExchangePlaceAndCountry(reader, place_, selected_country_);
   ExchangeWindows(reader, placements_);
@@ -113,6 +121,7 @@ bool TVynSetup::LoadSettings(const std::string& file_name) {
   ExchangePrintOptions(reader, print_options_);
   ReadEditionPrintItems(ini);
   ExchangePrintLayout(reader, print_layout_);
+  if (!IsColumnCount(print_layout_.Columns)) print_layout_.Columns = TPrintLayoutSettings{}.Columns;
   ExchangeWheelDrawing(reader, wheel_drawing_);
   // -16 is how older files hold the button-face colour.
   if (wheel_drawing_.BackgroundColor == ColorOfStored(-16))

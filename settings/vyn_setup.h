@@ -62,7 +62,10 @@ class TVynSetup {
   // absolute path; its letter case does not matter.
 
   // Reads every section of the settings file, each key with its default
-  // (print items the edition does not read keep their values). False, with
+  // (print items the edition does not read keep their values). Values that
+  // no setting can hold read as their defaults too: a "HouseSystem" other
+  // than 0, 1, 2; "Columns" outside 1..10; placements, print items and font
+  // sizes beyond the limits of value_list.h and font_spec.h. False, with
   // nothing changed, when the file exists but cannot be read.
   bool LoadSettings(const std::string& file_name);
   // Writes the user's place to the key file, then [System] "SaveOnExit" of

@@ -6,11 +6,10 @@ namespace vyn {
 
 WindowPlacement ParseWindowPlacement(std::string_view text,
                                      const WindowPlacement& fallback) {
-  const auto values = ParseIntegerList(text, 5);
-  if (!values) return fallback;
-  const std::vector<int>& v = *values;
-  const int state = v[4] >= wsNormal && v[4] <= wsMaximized ? v[4] : wsNormal;
-  return {true, {v[0], v[1], v[2], v[3]}, state};
+  const auto list = ParseBoundsList(text);
+  if (!list) return fallback;
+  const int state = list->Last >= wsNormal && list->Last <= wsMaximized ? list->Last : wsNormal;
+  return {true, list->Bounds, state};
 }
 
 std::string FormatWindowPlacement(const WindowPlacement& placement) {

@@ -19,7 +19,8 @@ struct WindowPlacement {
 };
 
 // The placement of a text of five integers (exactly four commas), valid;
-// `fallback` unchanged for any other text. A state other than 0, 1 or 2
+// `fallback` unchanged for any other text, and for bounds beyond
+// kMaxBoundsValue (value_list.h). A state other than 0, 1 or 2
 // reads as normal.
 WindowPlacement ParseWindowPlacement(std::string_view text,
                                      const WindowPlacement& fallback);

@@ -1,6 +1,9 @@
 // Names, glyphs, ordinals and the texts of coordinates, zones and weekdays.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <stdexcept>
+
 #include <string>
 
 #include "language/language.h"
@@ -183,6 +186,22 @@ TEST_F(LanguageTextTest, WeekdayNamesUseTheFirst120Characters) {
   EXPECT_EQ(language_.WeekdayName(1), first);
   EXPECT_EQ(language_.WeekdayName(2), "Mond");
   EXPECT_EQ(language_.WeekdayName(3), "");
+}
+
+// A value that is no number, or too large to round, never becomes a text.
+TEST_F(LanguageTextTest, CoordinateTextsRefuseValuesThatAreNoDMM) {
+  Load("UK", "168=S\n169=N\n170=W\n171=E\n");
+  const extended bad[] = {std::numeric_limits<extended>::quiet_NaN(),
+                          std::numeric_limits<extended>::infinity(),
+                          -std::numeric_limits<extended>::infinity(), 1e300L, -1e10L};
+  for (const extended x : bad) {
+    SCOPED_TRACE(static_cast<double>(x));
+    EXPECT_THROW(language_.LatitudeText(x), std::invalid_argument);
+    EXPECT_THROW(language_.LongitudeText(x), std::invalid_argument);
+    EXPECT_THROW(language_.SummerTimeText(x), std::invalid_argument);
+    EXPECT_THROW(language_.ZoneText(x), std::invalid_argument);
+  }
+  EXPECT_EQ(language_.LatitudeText(1e9L), "1000000000N00");
 }
 
 TEST_F(LanguageTextTest, MissingTokensGiveEmptyTexts) {

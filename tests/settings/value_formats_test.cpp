@@ -27,6 +27,12 @@ TEST(WindowPlacementTest, FiveIntegersAreValidAndAnythingElseKeepsTheFallback) {
       {"a,b,c,d,e", fallback},
       {"10;20;300;400;0", fallback},
       {"", fallback},
+      // Bounds far beyond any screen: their edges would overflow.
+      {"0,0,2147483647,100,0", fallback},
+      {"2147483647,0,1,1,0", fallback},
+      {"-1000001,0,1,1,0", fallback},
+      {"1000000,-1000000,1000000,1,0", {true, {1000000, -1000000, 1000000, 1}, wsNormal}},
+      {"0,0,1,1,2147483647", {true, {0, 0, 1, 1}, wsNormal}},
   };
   for (const auto& c : cases)
     EXPECT_EQ(ParseWindowPlacement(c.text, fallback), c.expected) << c.text;
@@ -58,6 +64,8 @@ TEST(PrintItemTest, MalformedTextsGiveTheDefaultRectangleShown) {
       {"1,2,3,4,1,1", {defaults, true}},
       {"1,2,x,4,1", {defaults, true}},
       {"", {defaults, true}},
+      {"1,2,2147483647,4,1", {defaults, true}},
+      {"-2147483648,2,3,4,1", {defaults, true}},
   };
   for (const auto& c : cases)
     EXPECT_EQ(ParsePrintItem(c.text, defaults), c.expected) << c.text;
@@ -81,8 +89,12 @@ TEST(FontSpecTest, ATextWithoutItsThreeCommasAfterTheNameKeepsTheFallback) {
                            "\"Times New Roman,14,255,1", "(Times New Roman,14,255,1",
                            "\"Times New Roman\"14,255,1,0", "\"\",14,255,1",
                            "\"Times New Roman\",big,255,1",
-                           "\"Times New Roman\",14,255,1,0", "Times New Roman", ""})
+                           "\"Times New Roman\",14,255,1,0", "Times New Roman", "",
+                           "\"Arial\",2147483647,0,0", "\"Arial\",1001,0,0",
+                           "\"Arial\",-1001,0,0"})
     EXPECT_EQ(ParseFontSpec(text, fallback), fallback) << text;
+  // A negative size is a height in pixels.
+  EXPECT_EQ(ParseFontSpec("\"Arial\",-1000,0,0", fallback), MakeFontSpec("Arial", -1000, 0));
 }
 
 TEST(FontSpecTest, NamesAreCutToFortyCharactersAndWrittenInQuotes) {

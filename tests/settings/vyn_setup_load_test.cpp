@@ -106,6 +106,25 @@ TEST_F(SetupTest, MalformedValuesGiveTheirDefaults) {
   EXPECT_EQ(setup->PrintItems()[piHouses], (PrintItem{{160, 159, 28, 70}, true}));
 }
 
+// Numbers that read well but that no setting can hold: a house system the
+// charts do not know, a printout without columns or with more than ten.
+TEST_F(SetupTest, OutOfRangeHouseSystemsAndColumnsGiveTheirDefaults) {
+  const struct {
+    const char* stored;
+    int house_system;
+    int columns;
+  } cases[] = {{"7", 0, 7},  {"-1", 0, 2},  {"2147483647", 0, 2}, {"11", 0, 2},
+               {"0", 0, 2},  {"1", 1, 1},   {"2", 2, 2},          {"10", 0, 10},
+               {"3", 0, 3}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    auto setup = Loaded(std::string("[System]\nHouseSystem=") + c.stored +
+                        "\n[PrintLayout]\nColumns=" + c.stored + "\n");
+    EXPECT_EQ(setup->System().HouseSystem, c.house_system);
+    EXPECT_EQ(setup->PrintLayout().Columns, c.columns);
+  }
+}
+
 TEST_F(SetupTest, TheStoredBackgroundMinus16IsTheButtonFaceColour) {
   EXPECT_EQ(Loaded("[WheelDrawing]\nBackgroundColor=-16\n")->WheelDrawing().BackgroundColor,
             kButtonFaceColor);
