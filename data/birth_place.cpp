@@ -1,27 +1,26 @@
 #include "data/birth_place.h"
 
 #include <cmath>
-#include <cstdlib>
+#include <optional>
 
+#include "data/atlas_reader.h"
 #include "data/data_collection.h"
+#include "data/database_error.h"
+#include "data/lookup_arguments.h"
+#include "data/table_catalogue.h"
 #include "data/transaction.h"
 #include "data/vyn_database.h"
 #include "data/zone_lookup.h"
 #include "engine/calendar.h"
-#include "engine/text_helpers.h"
 
 namespace vyn {
 namespace {
 
 constexpr int kMinutesPerDay = 24 * 60;
+constexpr int kHalfDay = 12 * 60;
 // How far from the birth moment a clock change is looked for.
 constexpr int kChangeWindowMinutes = 3 * 60;
 constexpr long kFirstGregorianDay = 2299161;
-
-// H.MM to signed minutes.
-int HmToMinutes(long double hm) {
-  return static_cast<int>(std::lround(static_cast<double>(DMToDec(hm) * 60)));
-}
 
 long double MinutesToHm(int minutes) {
   const int a = std::abs(minutes);
@@ -29,149 +28,188 @@ long double MinutesToHm(int minutes) {
   return minutes < 0 ? -hm : hm;
 }
 
-std::string ClockText(int minuteOfDay) {
-  return TimeText(minuteOfDay / 60 % 24, minuteOfDay % 60, 0, "HH:mm");
+int MinuteOfDayOf(int minute) {
+  return ((minute % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
 }
 
-// Local clock moments as whole minutes on one line, for stepping across
-// midnight.
+// A local clock moment: a date and a minute of that day.
 struct TLocalMoment {
   std::int64_t date;  // YYYYMMDD
-  int minute;         // of the day
+  int minute;         // 0..1439
 };
 
 long LocalDayOf(std::int64_t date) {
   return static_cast<long>(DateToJulianDay(static_cast<long>(date), true) + 0.5L);
 }
 
+// The moment `minute` minutes after the start of the local day `day`
+// (negative or past the day's end allowed).
 TLocalMoment MomentAt(long day, int minute) {
-  while (minute < 0) {
-    minute += kMinutesPerDay;
-    --day;
-  }
-  day += minute / kMinutesPerDay;
-  minute %= kMinutesPerDay;
-  return {JulianDayToDate(kFirstGregorianDay, day), minute};
+  const int days = (minute - MinuteOfDayOf(minute)) / kMinutesPerDay;
+  return {JulianDayToDate(kFirstGregorianDay, day + days), MinuteOfDayOf(minute)};
 }
 
-// The zone and summer-time readings of one place.
+// `offset` moved by whole days to within 12 hours of `reference`: the mean
+// time of a place on the same side of the date line as its zone.
+int NearOffset(int offset, int reference) {
+  while (offset - reference > kHalfDay) offset -= kMinutesPerDay;
+  while (offset - reference < -kHalfDay) offset += kMinutesPerDay;
+  return offset;
+}
+
+// The zone and summer-time readings of one place at local clock moments.
 class TPlaceClock {
  public:
-  TPlaceClock(TDataCollection& atlas, const TBirthPlace& place)
-      : atlas_(atlas), place_(place) {}
+  TPlaceClock(TAtlasReader& atlas, const TPlaceRow& place, std::string summerId)
+      : atlas_(atlas), place_(place), summer_id_(std::move(summerId)) {}
 
   struct TReading {
-    long double zoneTime = 0, summerTime = 0;
+    int zoneMinutes = 0, summerMinutes = 0;
     bool localMeanTime = false;
-    int OffsetMinutes() const {  // UT = local clock + this
-      return HmToMinutes(zoneTime) - HmToMinutes(summerTime);
-    }
+    int OffsetMinutes() const { return zoneMinutes - summerMinutes; }  // UT - local
   };
 
   TReading At(const TLocalMoment& m) {
     TReading r;
-    r.summerTime = atlas_.SummerOffset(place_.summerName, m.date,
-                                       m.minute / 60 * 10000 + m.minute % 60 * 100);
-    TVynTable& zones = atlas_.Table(TTableRole::trZones);
-    if (LocateZoneRow(atlas_.Table(TTableRole::trZoneIds), zones,
-                      place_.zoneName, m.date)) {
-      r.zoneTime = zones.FieldByName("TimeDelta").AsInteger() / 100.0L;
-      // Summer rows on a mean-time day bridge hours already kept in standard
-      // time; only pure mean time moves to the place's own longitude.
-      r.localMeanTime = zones.FieldByName("LMT").AsBoolean() && r.summerTime == 0;
-      if (r.localMeanTime) r.zoneTime = MeanTimeOffset(place_.longitude);
+    if (!summer_id_.empty())
+      if (const auto summer = atlas_.SummerRowAt(summer_id_, m.date, m.minute))
+        r.summerMinutes = summer->advanceMinutes;
+    const auto zone = atlas_.ZoneRowAt(place_.zoneRef, m.date);
+    if (!zone) return r;
+    r.zoneMinutes = zone->offsetMinutes;
+    if (const auto meanTime = MeanTimeReference(*zone, m, r.OffsetMinutes())) {
+      r.zoneMinutes = NearOffset(MeanTimeMinutes(place_.longitude), *meanTime);
+      r.summerMinutes = 0;
+      r.localMeanTime = true;
     }
     return r;
   }
 
  private:
-  TDataCollection& atlas_;
-  const TBirthPlace& place_;
+  // The zone's mean-time offset when the clock at `m` keeps it: a row of
+  // mean time without summer rows, or, on the day the zone leaves mean time,
+  // the hours that its summer rows bridge back to the mean time of the row
+  // before (the zone's history ends mean time at its own moment, not at
+  // midnight).
+  std::optional<int> MeanTimeReference(const TZoneRow& zone, const TLocalMoment& m,
+                                       int offset) {
+    if (zone.localMeanTime && offset == zone.offsetMinutes) return zone.offsetMinutes;
+    if (zone.startDate != m.date || offset == zone.offsetMinutes) return std::nullopt;
+    const auto before = atlas_.ZoneRowBefore(zone.zoneId, zone.startDate);
+    if (before && before->localMeanTime && before->offsetMinutes == offset)
+      return before->offsetMinutes;
+    return std::nullopt;
+  }
+
+  TAtlasReader& atlas_;
+  const TPlaceRow& place_;
+  std::string summer_id_;
 };
 
 // A clock change within a few hours of the birth moment, if the local time
 // is skipped by it or occurs twice around it.
-std::string ClockChangeWarning(TPlaceClock& clock, const TBirthPlace& place,
-                               std::int64_t date, int minute) {
+std::optional<TClockChange> ClockChangeAt(TPlaceClock& clock, const std::string& placeName,
+                                          std::int64_t date, int minute) {
   const long day = LocalDayOf(date);
-  const auto offsetAt = [&](int m) {
-    return clock.At(MomentAt(day, m)).OffsetMinutes();
-  };
+  const auto offsetAt = [&](int m) { return clock.At(MomentAt(day, m)).OffsetMinutes(); };
   int lo = minute - kChangeWindowMinutes, hi = minute + kChangeWindowMinutes;
   const int before = offsetAt(lo);
-  if (offsetAt(hi) == before) return {};
+  if (offsetAt(hi) == before) return std::nullopt;
   while (hi - lo > 1) {  // the first minute with another offset
     const int mid = lo + (hi - lo) / 2;
     (offsetAt(mid) == before ? lo : hi) = mid;
   }
   const int change = hi;
-  const int after = offsetAt(change);
-  const int shift = before - after;  // minutes the clocks moved forward
-  const std::string where = " on " + DateText(static_cast<long>(date), "yyyy-MM-dd") + " at " + place.placeName;
-  if (shift > 0 && minute >= change && minute < change + shift)
-    return "local time " + ClockText(minute) + where +
-           " does not exist: the clocks went forward from " +
-           ClockText(change) + " to " + ClockText(change + shift) +
-           "; it is read with the offset after the change";
-  if (shift < 0 && minute >= change + shift && minute < change)
-    return "local time " + ClockText(minute) + where +
-           " occurs twice: the clocks went back from " + ClockText(change) +
-           " to " + ClockText(change + shift) +
-           "; the earlier reading, before the change, is taken";
-  return {};
+  const int shift = before - offsetAt(change);  // minutes the clocks moved forward
+  TClockChange record;
+  record.placeName = placeName;
+  record.date = date;
+  record.birthMinute = minute;
+  record.changeMinute = MinuteOfDayOf(change);
+  record.setToMinute = MinuteOfDayOf(change + shift);
+  if (shift > 0 && minute >= change && minute < change + shift) {
+    record.kind = TClockChangeKind::ckSkipped;
+    record.reading = TClockReading::crAfterChange;
+    return record;
+  }
+  if (shift < 0 && minute >= change + shift && minute < change) {
+    record.kind = TClockChangeKind::ckRepeated;
+    record.reading = TClockReading::crBeforeChange;
+    return record;
+  }
+  return std::nullopt;
+}
+
+std::string PlaceKey(const TPlaceRow& place) {
+  return "StateID \"" + place.stateId + "\", PlaceName \"" + place.placeName + "\"";
+}
+
+[[noreturn]] void BadReference(const TPlaceRow& place, const char* field,
+                               const std::string& value, TTableRole target) {
+  throw ETableError(TDataErrorKind::deCorrupt, CatalogueEntry(TTableRole::trPlaces).InitialName,
+                    "row " + PlaceKey(place) + ": " + field + " \"" + value +
+                        "\" names no row of " + CatalogueEntry(target).InitialName);
 }
 
 }  // namespace
 
-long double MeanTimeOffset(long longitude) {
-  const long arcMinutes = std::labs(longitude) / 100 * 60 + std::labs(longitude) % 100;
+int MeanTimeMinutes(long longitude) {
+  if (longitude < -18000 || longitude > 18000 || std::abs(longitude) % 100 >= 60)
+    throw EDatabaseError(TDataErrorKind::deBadValue,
+                         "Mean time: the longitude " + std::to_string(longitude) +
+                             " is not degrees * 100 + minutes within 180 degrees");
+  const long magnitude = std::abs(longitude);
+  const long arcMinutes = magnitude / 100 * 60 + magnitude % 100;
   const int timeMinutes = static_cast<int>(std::lround(arcMinutes * 4 / 60.0));
-  return MinutesToHm(longitude < 0 ? -timeMinutes : timeMinutes);
+  return longitude < 0 ? -timeMinutes : timeMinutes;
 }
 
-TBirthPlace ResolveBirthPlace(TDataCollection& atlas, const std::string& state,
+long double MeanTimeOffset(long longitude) { return MinutesToHm(MeanTimeMinutes(longitude)); }
+
+TBirthPlace ResolveBirthPlace(TDataCollection& collection, const std::string& state,
                               const std::string& place, std::int64_t date,
                               std::int64_t time) {
+  const std::string what = "Birth place \"" + place + "\"";
+  CheckLookupDate(date, what);
+  CheckLookupTime(time, what);
+  TAtlasReader& atlas = collection.Atlas();
   // The look-ups share one read transaction: the database is then locked
   // once for all of them, not once per statement.
-  TTransaction readTransaction(atlas.Database().Connection(),
+  TTransaction readTransaction(collection.Database().Connection(),
                                TTransactionKind::tkRead);
+  const auto stateRow = atlas.StateByName(state);
+  if (!stateRow) throw EAtlasError("the atlas has no state \"" + state + "\"");
+  const auto placeRow = atlas.PlaceByKey(stateRow->stateId, place);
+  if (!placeRow)
+    throw EAtlasError("the atlas has no place \"" + place + "\" in \"" + state + "\"");
+
   TBirthPlace result;
-  TVynTable& states = atlas.Table(TTableRole::trStates);
-  states.SetIndexName("");
-  if (!states.FindKey({state}))
-    throw EAtlasError("the atlas has no state \"" + state + "\"");
   result.stateName = state;
-  result.stateId = states.FieldByName("StateID").AsString();
-
-  TVynTable& places = atlas.Table(TTableRole::trPlaces);
-  places.SetIndexName("");
-  if (!places.FindKey({result.stateId, place}))
-    throw EAtlasError("the atlas has no place \"" + place + "\" in \"" +
-                      state + "\"");
+  result.stateId = stateRow->stateId;
   result.placeName = place;
-  result.latitude = static_cast<long>(places.FieldByName("Latitude").AsInteger());
-  result.longitude = static_cast<long>(places.FieldByName("Longitude").AsInteger());
+  result.latitude = placeRow->latitude;
+  result.longitude = placeRow->longitude;
+  const auto zone = atlas.ZoneById(placeRow->zoneRef);
+  if (!zone) BadReference(*placeRow, "ZoneRef", placeRow->zoneRef, TTableRole::trZoneIds);
+  result.zoneName = zone->zoneName;
+  if (!placeRow->summerRef.empty()) {
+    const auto summerName = atlas.SummerNameOfId(placeRow->summerRef);
+    if (!summerName)
+      BadReference(*placeRow, "SummerRef", placeRow->summerRef, TTableRole::trSummerIds);
+    result.summerName = *summerName;
+  }
 
-  TVynTable& zoneIds = atlas.Table(TTableRole::trZoneIds);
-  zoneIds.SetIndexName("");
-  if (zoneIds.FindKey({places.FieldByName("ZoneRef").AsString()}))
-    result.zoneName = zoneIds.FieldByName("ZoneName").AsString();
-  TVynTable& summerIds = atlas.Table(TTableRole::trSummerIds);
-  summerIds.SetIndexName("");
-  if (summerIds.FindKey({places.FieldByName("SummerRef").AsString()}))
-    result.summerName = summerIds.FieldByName("SummerName").AsString();
-
-  TPlaceClock clock(atlas, result);
-  const int minute = static_cast<int>(time / 10000 * 60 + time / 100 % 100);
+  TPlaceClock clock(atlas, *placeRow, placeRow->summerRef);
+  const int minute = MinuteOfDay(time);
   const TPlaceClock::TReading reading = clock.At({date, minute});
-  result.zoneTime = reading.zoneTime;
-  result.summerTime = reading.summerTime;
+  result.zoneTime = MinutesToHm(reading.zoneMinutes);
+  result.summerTime = MinutesToHm(reading.summerMinutes);
   result.localMeanTime = reading.localMeanTime;
-  if (std::string w = ClockChangeWarning(clock, result, date, minute); !w.empty())
-    result.warnings.push_back(std::move(w));
+  if (auto change = ClockChangeAt(clock, place, date, minute))
+    result.clockChanges.push_back(std::move(*change));
+  const std::int64_t start = RegionGregorianStart(atlas, *stateRow, *placeRow);
   result.gregorianStart =
-      atlas.GregorianStartOf(state, place, static_cast<long double>(date) / 10000);
+      start != 0 ? static_cast<long double>(start) / 10000.0L : kDefaultGregorianStart;
   readTransaction.Commit();
   return result;
 }

@@ -4,6 +4,19 @@
 
 namespace vyn {
 
+std::string OneLine(const std::string& text) {
+  std::string line;
+  line.reserve(text.size());
+  bool in_break = false;
+  for (char c : text) {
+    const bool breaks = c == '\n' || c == '\r' || c == '\t';
+    if (breaks && !in_break) line += ' ';
+    if (!breaks) line += c;
+    in_break = breaks;
+  }
+  return line;
+}
+
 ETableError::ETableError(TDataErrorKind kind, const std::string& table,
                          const std::string& what)
     : EDatabaseError(kind, "Table \"" + table + "\": " + what), table_(table) {}

@@ -23,10 +23,14 @@ enum class TDataErrorKind {
   deEngine,           // any other failure of the database engine
 };
 
+// `text` with every run of line breaks and tabs turned into one space, so a
+// message (SQLite's included) reads as one line.
+std::string OneLine(const std::string& text);
+
 class EDatabaseError : public std::runtime_error {
  public:
   EDatabaseError(TDataErrorKind kind, const std::string& message)
-      : std::runtime_error(message), kind_(kind) {}
+      : std::runtime_error(OneLine(message)), kind_(kind) {}
   TDataErrorKind Kind() const { return kind_; }
 
  private:

@@ -2,10 +2,14 @@
 
 #include <sqlite3.h>
 
+#include "data/database_error.h"
 #include "data/sqlite_statement.h"
 #include "data/text_collation.h"
 
 namespace vyn {
+
+ESqliteError::ESqliteError(int code, const std::string& message)
+    : std::runtime_error(OneLine(message)), code_(code) {}
 
 TSqliteConnection::TSqliteConnection(const std::string& path, bool create)
     : path_(path) {

@@ -12,8 +12,8 @@ namespace vyn {
 // A failure reported by SQLite, with its extended result code.
 class ESqliteError : public std::runtime_error {
  public:
-  ESqliteError(int code, const std::string& message)
-      : std::runtime_error(message), code_(code) {}
+  // The message is kept on one line.
+  ESqliteError(int code, const std::string& message);
   int Code() const { return code_; }
 
  private:

@@ -65,6 +65,7 @@ void TVynDatabase::Connect(TConnectMode mode) {
     // Reading the schema proves the file is a database and not locked away.
     connection->Execute("SELECT count(*) FROM sqlite_schema");
     connection_ = std::move(connection);
+    ++connection_serial_;
   } catch (const ESqliteError& e) {
     const auto kind = ErrorKindOfSqliteCode(e.Code());
     if (kind == TDataErrorKind::deCorrupt)

@@ -2,6 +2,7 @@
 // The database "VYN32": one SQLite file, VYN32.db, in the data directory
 // (Data/ of the application directory unless set otherwise). Owns the
 // connection; the tables bound to it are closed when it disconnects.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -49,6 +50,9 @@ class TVynDatabase {
 
   // Throws EDatabaseError (deNotConnected) while disconnected.
   TSqliteConnection& Connection();
+  // Changes with every Connect, so statements prepared on an earlier
+  // connection are known to be stale.
+  std::uint64_t ConnectionSerial() const { return connection_serial_; }
 
   // Whether the database holds a table of that name (any letter case).
   // Throws ESqliteError.
@@ -64,6 +68,7 @@ class TVynDatabase {
   std::string directory_;
   int busy_timeout_ms_ = 1000;
   std::unique_ptr<TSqliteConnection> connection_;
+  std::uint64_t connection_serial_ = 0;
   std::vector<TVynTable*> tables_;
 };
 

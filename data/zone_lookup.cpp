@@ -1,6 +1,11 @@
 #include "data/zone_lookup.h"
 
+#include <cmath>
+
+#include "data/atlas_reader.h"
+#include "data/database_error.h"
 #include "data/field_conversion.h"
+#include "data/lookup_arguments.h"
 #include "data/vyn_table.h"
 
 namespace vyn {
@@ -8,88 +13,75 @@ namespace {
 
 constexpr std::size_t kIdCharacters = 10;
 
-// The id of the row named `name` in the index `index` of `ids`, or "".
-std::string IdOfName(TVynTable& ids, const char* index, const std::string& name,
-                     const char* id_field) {
-  ids.SetIndexName(index);
-  if (!ids.FindKey({name})) return {};
-  return CutToCharacters(ids.FieldByName(id_field).AsString(), kIdCharacters);
-}
-
-bool OnRow(const TVynTable& table) { return !table.Bof() && !table.Eof(); }
-
-long double Hours(const TVynTable& table, const char* field) {
-  return static_cast<long double>(table.FieldByName(field).AsInteger()) / 100.0L;
+// Minutes as H.MM.
+long double HoursMinutes(int minutes) {
+  const int magnitude = std::abs(minutes);
+  const long double hm = magnitude / 60 + (magnitude % 60) / 100.0L;
+  return minutes < 0 ? -hm : hm;
 }
 
 }  // namespace
 
+long double ZoneOffset(TAtlasReader& atlas, const std::string& zone_name,
+                       std::int64_t date) {
+  if (zone_name.empty()) return 0;
+  CheckLookupDate(date, "Zone offset of \"" + zone_name + "\"");
+  const auto zone = atlas.ZoneByName(zone_name);
+  if (!zone) return 0;
+  const auto row = atlas.ZoneRowAt(CutToCharacters(zone->zoneId, kIdCharacters), date);
+  return row ? HoursMinutes(row->offsetMinutes) : 0;
+}
+
+long double SummerOffset(TAtlasReader& atlas, const std::string& summer_name,
+                         std::int64_t date, std::int64_t time) {
+  if (summer_name.empty()) return 0;
+  const std::string what = "Summer offset of \"" + summer_name + "\"";
+  CheckLookupDate(date, what);
+  CheckLookupTime(time, what);
+  const auto id = atlas.SummerIdOfName(summer_name);
+  if (!id) return 0;
+  const auto row =
+      atlas.SummerRowAt(CutToCharacters(*id, kIdCharacters), date, MinuteOfDay(time));
+  return row ? HoursMinutes(row->advanceMinutes) : 0;
+}
+
+std::int64_t RegionGregorianStart(TAtlasReader& atlas, const TStateRow& state,
+                                  const TPlaceRow& place) {
+  if (state.gregDate != 0) return state.gregDate;
+  const auto zone = atlas.ZoneById(place.zoneRef);
+  return zone ? zone->gregDate : 0;
+}
+
+long double GregorianStartOf(TAtlasReader& atlas, const std::string& state,
+                             const std::string& place, long double birth_date) {
+  if (!std::isfinite(birth_date))
+    throw EDatabaseError(TDataErrorKind::deBadValue,
+                         "Gregorian start of \"" + place + "\": the birth date is not a number");
+  if (birth_date > kGregorianEverywhere || state.empty() || place.empty())
+    return kDefaultGregorianStart;
+  const auto stateRow = atlas.StateByName(state);
+  if (!stateRow) return kDefaultGregorianStart;
+  const auto placeRow = atlas.PlaceByKey(stateRow->stateId, place);
+  if (!placeRow) return kDefaultGregorianStart;
+  const std::int64_t start = RegionGregorianStart(atlas, *stateRow, *placeRow);
+  return start != 0 ? static_cast<long double>(start) / 10000.0L : kDefaultGregorianStart;
+}
+
 bool LocateZoneRow(TVynTable& zone_ids, TVynTable& zones,
                    const std::string& zone_name, std::int64_t date) {
   if (zone_name.empty()) return false;
-  const std::string id = IdOfName(zone_ids, "Zone", zone_name, "ZoneID");
-  if (id.empty()) return false;
+  zone_ids.SetIndexName("Zone");
+  if (!zone_ids.FindKey({zone_name})) return false;
+  const std::string id =
+      CutToCharacters(zone_ids.FieldByName("ZoneID").AsString(), kIdCharacters);
   auto same_zone = [&] { return zones.FieldByName("ZoneID").AsString() == id; };
-
   zones.SetIndexName("");
   zones.FindNearest({id, static_cast<long long>(date)});
-  if (OnRow(zones) && same_zone() &&
+  if (!zones.Bof() && !zones.Eof() && same_zone() &&
       date >= zones.FieldByName("StartDate").AsInteger())
     return true;
   zones.Prior();
   return !zones.Bof() && same_zone();
-}
-
-long double ZoneOffset(TVynTable& zone_ids, TVynTable& zones,
-                       const std::string& zone_name, std::int64_t date) {
-  return LocateZoneRow(zone_ids, zones, zone_name, date) ? Hours(zones, "TimeDelta")
-                                                         : 0;
-}
-
-long double SummerOffset(TVynTable& summer_ids, TVynTable& summers,
-                         const std::string& summer_name, std::int64_t date,
-                         std::int64_t time) {
-  if (summer_name.empty()) return 0;
-  const std::string id = IdOfName(summer_ids, "Summer", summer_name, "SummerID");
-  if (id.empty()) return 0;
-  auto same_rule = [&] { return summers.FieldByName("SummerID").AsString() == id; };
-
-  // Whether the current row of the rule has begun by the local date and time.
-  auto begun = [&] {
-    const std::int64_t from_date = summers.FieldByName("FromDate").AsInteger();
-    const std::int64_t from_time = summers.FieldByName("FromTime").AsInteger() * 100;
-    return from_date < date || (from_date == date && time >= from_time);
-  };
-
-  summers.SetIndexName("");
-  summers.FindNearest({id, static_cast<long long>(date)});
-  if (OnRow(summers) && same_rule() && begun()) {
-    // A day may hold more than one change: the last one begun is in force.
-    long double advance = Hours(summers, "TimeDiff");
-    for (summers.Next(); OnRow(summers) && same_rule() && begun(); summers.Next())
-      advance = Hours(summers, "TimeDiff");
-    return advance;
-  }
-  summers.Prior();
-  if (!summers.Bof() && same_rule()) return Hours(summers, "TimeDiff");
-  return 0;
-}
-
-long double GregorianStartOf(TVynTable& states, TVynTable& places,
-                             TVynTable& zone_ids, const std::string& state,
-                             const std::string& place, long double birth_date) {
-  if (birth_date > kGregorianEverywhere || state.empty() || place.empty())
-    return kDefaultGregorianStart;
-  states.SetIndexName("");
-  if (!states.FindKey({state})) return kDefaultGregorianStart;
-  places.SetIndexName("");
-  if (!places.FindKey({states.FieldByName("StateID").AsString(), place}))
-    return kDefaultGregorianStart;
-  zone_ids.SetIndexName("");
-  if (!zone_ids.FindKey({places.FieldByName("ZoneRef").AsString()}))
-    return kDefaultGregorianStart;
-  return static_cast<long double>(zone_ids.FieldByName("GregDate").AsInteger()) /
-         10000.0L;
 }
 
 }  // namespace vyn

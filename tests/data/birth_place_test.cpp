@@ -97,34 +97,45 @@ TEST_F(BirthPlaceTest, StandardAndSummerTime) {
   EXPECT_FALSE(winter.localMeanTime);
   EXPECT_EQ(winter.zoneTime, -1.00L);
   EXPECT_EQ(winter.summerTime, 0.0L);
-  EXPECT_TRUE(winter.warnings.empty());
+  EXPECT_TRUE(winter.clockChanges.empty());
   EXPECT_EQ(Resolve(19800601, 120000).summerTime, 1.00L);
-  EXPECT_EQ(Resolve(19800601, 120000).gregorianStart, 1522.0101L);  // after 1930
+  // The region's own first Gregorian day, whatever the birth date.
+  EXPECT_EQ(Resolve(19800601, 120000).gregorianStart, 1700.0301L);
 }
 
 TEST_F(BirthPlaceTest, SkippedAndRepeatedLocalTimesAreReported) {
+  using K = TClockChangeKind;
+  using R = TClockReading;
   struct Case {
     std::int64_t date, time;
-    const char* warning;  // empty: none
-    long double summer;   // the reading taken
+    bool change;  // whether a change is reported
+    K kind;
+    int changeMinute, setToMinute;
+    R reading;
+    long double summer;  // the reading taken
   };
   const std::vector<Case> cases = {
-      {19800330, 15900, "", 0.0L},
-      {19800330, 23000, "does not exist: the clocks went forward from 02:00 to 03:00", 1.00L},
-      {19800330, 30000, "", 1.00L},
-      {19800928, 15900, "", 1.00L},
-      {19800928, 23000, "occurs twice: the clocks went back from 03:00 to 02:00", 1.00L},
-      {19800928, 30000, "", 0.0L},
+      {19800330, 15900, false, K::ckSkipped, 0, 0, R::crAfterChange, 0.0L},
+      {19800330, 23000, true, K::ckSkipped, 120, 180, R::crAfterChange, 1.00L},
+      {19800330, 30000, false, K::ckSkipped, 0, 0, R::crAfterChange, 1.00L},
+      {19800928, 15900, false, K::ckSkipped, 0, 0, R::crAfterChange, 1.00L},
+      {19800928, 23000, true, K::ckRepeated, 180, 120, R::crBeforeChange, 1.00L},
+      {19800928, 30000, false, K::ckSkipped, 0, 0, R::crAfterChange, 0.0L},
   };
   for (const Case& c : cases) {
     const TBirthPlace p = Resolve(c.date, c.time);
     EXPECT_EQ(p.summerTime, c.summer) << c.date << " " << c.time;
-    if (*c.warning == '\0') {
-      EXPECT_TRUE(p.warnings.empty()) << c.date << " " << c.time << ": " << p.warnings[0];
-    } else {
-      ASSERT_EQ(p.warnings.size(), 1u) << c.date << " " << c.time;
-      EXPECT_NE(p.warnings[0].find(c.warning), std::string::npos) << p.warnings[0];
-    }
+    EXPECT_TRUE(p.warnings.empty());
+    ASSERT_EQ(p.clockChanges.size(), c.change ? 1u : 0u) << c.date << " " << c.time;
+    if (!c.change) continue;
+    const TClockChange& change = p.clockChanges[0];
+    EXPECT_EQ(change.kind, c.kind);
+    EXPECT_EQ(change.placeName, "Eastville");
+    EXPECT_EQ(change.date, c.date);
+    EXPECT_EQ(change.birthMinute, 150);
+    EXPECT_EQ(change.changeMinute, c.changeMinute);
+    EXPECT_EQ(change.setToMinute, c.setToMinute);
+    EXPECT_EQ(change.reading, c.reading);
   }
 }
 
@@ -156,6 +167,95 @@ TEST_F(BirthPlaceTest, LoaderAppendsInOneTransactionAndNamesBadRows) {
     EXPECT_NE(std::string(e.what()).find("Northville"), std::string::npos);
   }
   EXPECT_THROW(loader.Append({"1001"}), ETableError);
+}
+
+}  // namespace
+}  // namespace vyn
+
+namespace vyn {
+namespace {
+
+// Places on the far side of the date line, and a zone that leaves mean time
+// in the middle of a day, with the place's own mean time differing from the
+// zone's.
+class DateLineTest : public testing::TempDatabaseTest {
+ protected:
+  void SetUp() override {
+    TempDatabaseTest::SetUp();
+    atlas_.SetLanguage("UK");
+    atlas_.CreateSchema();
+    atlas_.SetActive(true);
+    AddZone("1570", "Pacific/Tongatapu", {{18500101, -1219, true}, {19450910, -1220, false}},
+            {});
+    // Mean time -1:07 until noon on 1893-04-01, then UTC+1: the day's row is
+    // standard time and a summer row bridges the morning back to mean time.
+    AddZone("1001", "Europe/Bridge", {{18500101, -107, true}, {18930401, -100, false}},
+            {{18930401, 0, 7}, {18930401, 1200, 0}});
+    AddRow(atlas_.Table(TTableRole::trStates), {{"StateID", "1567"}, {"StateName", "Tonga"}});
+    AddRow(atlas_.Table(TTableRole::trStates), {{"StateID", "1001"}, {"StateName", "Testland"}});
+    // Nuku'alofa, 175 degrees 12 minutes west: a mean time of UTC-11:41 by
+    // longitude, UTC+12:19 on the Asian date the islands kept.
+    AddRow(atlas_.Table(TTableRole::trPlaces),
+           {{"StateID", "1567"}, {"PlaceName", "Nuku'alofa"}, {"Latitude", -2108},
+            {"Longitude", 17512}, {"ZoneRef", "1570"}, {"SummerRef", "1570"}});
+    AddRow(atlas_.Table(TTableRole::trPlaces),
+           {{"StateID", "1001"}, {"PlaceName", "Eastville"}, {"Latitude", 5920},
+            {"Longitude", -1804}, {"ZoneRef", "1001"}, {"SummerRef", "1001"}});
+  }
+
+  void AddZone(const char* id, const char* name,
+               const std::vector<std::tuple<int, int, bool>>& zone,
+               const std::vector<std::tuple<int, int, int>>& summer) {
+    AddRow(atlas_.Table(TTableRole::trZoneIds),
+           {{"ZoneID", id}, {"ZoneName", name}, {"GregDate", 17520914}});
+    AddRow(atlas_.Table(TTableRole::trSummerIds), {{"SummerID", id}, {"SummerName", name}});
+    for (const auto& [start, delta, lmt] : zone)
+      AddRow(atlas_.Table(TTableRole::trZones), {{"ZoneID", id}, {"StartDate", start},
+                                                 {"TimeDelta", delta}, {"LMT", lmt ? 1 : 0}});
+    for (const auto& [date, time, diff] : summer)
+      AddRow(atlas_.Table(TTableRole::trSummers), {{"SummerID", id}, {"FromDate", date},
+                                                   {"FromTime", time}, {"TimeDiff", diff}});
+  }
+
+  TDataCollection atlas_{database_, "UK"};
+};
+
+TEST_F(DateLineTest, MeanTimeIsTakenOnTheZonesSideOfTheDateLine) {
+  const TBirthPlace p = ResolveBirthPlace(atlas_, "Tonga", "Nuku'alofa", 19351223, 120000);
+  EXPECT_TRUE(p.localMeanTime);
+  EXPECT_EQ(p.zoneTime, -12.19L);  // UTC+12:19, not UTC-11:41
+  EXPECT_EQ(p.summerTime, 0.0L);
+  EXPECT_TRUE(p.clockChanges.empty());
+}
+
+TEST_F(DateLineTest, MeanTimeEndsWhenTheZoneEndsIt) {
+  struct Case {
+    std::int64_t date, time;
+    bool meanTime;
+    long double zone, summer;
+  };
+  const std::vector<Case> cases = {
+      {18930331, 230000, true, -1.12L, 0.0L},
+      {18930401, 10000, true, -1.12L, 0.0L},  // bridged: still the place's mean time
+      {18930401, 110000, true, -1.12L, 0.0L},
+      {18930401, 130000, false, -1.00L, 0.0L},
+  };
+  for (const Case& c : cases) {
+    const TBirthPlace p = ResolveBirthPlace(atlas_, "Testland", "Eastville", c.date, c.time);
+    EXPECT_EQ(p.localMeanTime, c.meanTime) << c.date << " " << c.time;
+    EXPECT_EQ(p.zoneTime, c.zone) << c.date << " " << c.time;
+    EXPECT_EQ(p.summerTime, c.summer) << c.date << " " << c.time;
+  }
+  // No change at midnight; at noon the clocks go back 12 minutes (from mean
+  // time 12:00 to standard time 11:48), and the minute of the day never
+  // leaves 0..1439.
+  EXPECT_TRUE(
+      ResolveBirthPlace(atlas_, "Testland", "Eastville", 18930401, 1000).clockChanges.empty());
+  const TBirthPlace noon = ResolveBirthPlace(atlas_, "Testland", "Eastville", 18930401, 115000);
+  ASSERT_EQ(noon.clockChanges.size(), 1u);
+  EXPECT_EQ(noon.clockChanges[0].kind, TClockChangeKind::ckRepeated);
+  EXPECT_EQ(noon.clockChanges[0].changeMinute, 12 * 60);
+  EXPECT_EQ(noon.clockChanges[0].setToMinute, 11 * 60 + 48);
 }
 
 }  // namespace

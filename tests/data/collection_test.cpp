@@ -154,6 +154,15 @@ TEST_F(CollectionTest, SwitchToALanguageWithoutTablesNamesTheMissingTable) {
   } catch (const ETableError& e) {
     EXPECT_EQ(e.Kind(), TDataErrorKind::deMissingTable);
     EXPECT_EQ(e.TableName(), "bkrlatFR");
+    EXPECT_NE(std::string(e.what()).find("HELPFR"), std::string::npos) << e.what();
+  }
+  // Nothing switched: the six tables stay open under the old code.
+  EXPECT_EQ(collection_.Language(), "UK");
+  for (TTableRole role : {TTableRole::trInterpretation, TTableRole::trTips,
+                          TTableRole::trOrbSets, TTableRole::trOrbDefinitions,
+                          TTableRole::trHelp, TTableRole::trSecondHelp}) {
+    EXPECT_TRUE(Table(role).Active());
+    EXPECT_EQ(Table(role).TableName().substr(Table(role).TableName().size() - 2), "UK");
   }
 }
 
