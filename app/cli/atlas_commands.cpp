@@ -2,11 +2,14 @@
 
 #include <cmath>
 #include <cstdio>
-#include <iostream>
+#include <sstream>
 #include <nlohmann/json.hpp>
 
-#include "app/cli/atlas.h"
-#include "app/cli/input_error.h"
+#include "app/cli/birth_place_json.h"
+#include "app/cli/console.h"
+#include "app/core/input_checks.h"
+#include "app/core/input_error.h"
+#include "app/core/session.h"
 #include "data/data_collection.h"
 #include "data/zone_lookup.h"
 #include "engine/angles.h"
@@ -15,6 +18,7 @@
 namespace vyn::cli {
 namespace {
 
+using core::TInputError;
 using nlohmann::json;
 
 struct TArguments {
@@ -35,31 +39,26 @@ TArguments Parse(const std::vector<std::string>& args) {
   return parsed;
 }
 
-std::int64_t WholeNumber(const std::string& text, const std::string& field,
-                         std::int64_t low, std::int64_t high) {
-  const long value = StrToIntOrZero(text);
-  if (text.empty() || (value == 0 && text.find_first_not_of('0') != std::string::npos) ||
-      value < low || value > high)
-    throw TInputError(field, "must be a whole number from " + std::to_string(low) +
-                                 " to " + std::to_string(high));
-  return value;
+bool AllDigits(const std::string& text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-std::int64_t DateArgument(const std::string& text) {
-  const std::int64_t date = WholeNumber(text, "date", 15000101, 21001231);
-  if (date / 100 % 100 < 1 || date / 100 % 100 > 12 || date % 100 < 1 || date % 100 > 31)
-    throw TInputError("date", "must be a date YYYYMMDD");
+// YYYYMMDD, a day that exists at least in the Julian calendar; the calendar
+// in force is checked once the atlas gave its Gregorian start.
+std::int64_t DateArgument(const std::string& text, const std::string& field) {
+  if (text.size() != 8 || !AllDigits(text))
+    throw TInputError(field, "must be a date YYYYMMDD (eight digits)");
+  const std::int64_t date = std::stoll(text);
+  core::CheckDate(date, core::kJulianAlways, field);
   return date;
 }
 
 // HHMM or HHMMSS as HHMMSS.
-std::int64_t TimeArgument(const std::string& text) {
-  if (text.size() != 4 && text.size() != 6)
-    throw TInputError("time", "must be HHMM or HHMMSS");
-  const std::int64_t value = WholeNumber(text, "time", 0, 240000);
-  const std::int64_t hhmmss = text.size() == 4 ? value * 100 : value;
-  if (hhmmss / 100 % 100 >= 60 || hhmmss % 100 >= 60 || hhmmss > 240000)
-    throw TInputError("time", "must be a clock time HHMM or HHMMSS");
+std::int64_t TimeArgument(const std::string& text, const std::string& field) {
+  if ((text.size() != 4 && text.size() != 6) || !AllDigits(text))
+    throw TInputError(field, "must be a clock time HHMM or HHMMSS");
+  const std::int64_t hhmmss = std::stoll(text) * (text.size() == 4 ? 100 : 1);
+  core::CheckClockTime(hhmmss / 10000.0L, field);
   return hhmmss;
 }
 
@@ -81,21 +80,33 @@ std::string UtcText(long double zoneTime, long double summerTime) {
   return text;
 }
 
-void PrintPlace(const TBirthPlace& p, bool atMoment) {
-  std::cout << p.placeName << ", " << p.stateName << " (state " << p.stateId
-            << ")\n  latitude " << FormatPos(TableAngleToDM(p.latitude))
-            << ", longitude " << FormatPos(TableAngleToDM(p.longitude))
-            << " (D.MM, north and west positive)\n  zone " << p.zoneName
-            << ", summer-time rule " << p.summerName << "\n";
-  if (!atMoment) return;
-  std::cout << "  zone time " << HmText(p.zoneTime) << ", summer time "
-            << HmText(p.summerTime) << " (" << UtcText(p.zoneTime, p.summerTime)
-            << (p.localMeanTime ? ", local mean time of the place" : "")
-            << "), Gregorian calendar from "
-            << DateText(std::llround(static_cast<double>(p.gregorianStart * 10000)),
-                        "yyyy-MM-dd")
-            << "\n";
-  for (const std::string& w : p.warnings) std::cout << "  warning: " << w << "\n";
+std::string PlaceText(const TBirthPlace& p, bool atMoment) {
+  std::ostringstream out;
+  out << p.placeName << ", " << p.stateName << " (state " << p.stateId
+      << ")\n  latitude " << FormatPos(TableAngleToDM(p.latitude))
+      << ", longitude " << FormatPos(TableAngleToDM(p.longitude))
+      << " (D.MM, north and west positive)\n  zone " << p.zoneName
+      << ", summer-time rule " << p.summerName << "\n";
+  if (!atMoment) return out.str();
+  out << "  zone time " << HmText(p.zoneTime) << ", summer time "
+      << HmText(p.summerTime) << " (" << UtcText(p.zoneTime, p.summerTime)
+      << (p.localMeanTime ? ", local mean time of the place" : "")
+      << "), Gregorian calendar from "
+      << DateText(std::llround(static_cast<double>(p.gregorianStart * 10000)), "yyyy-MM-dd")
+      << "\n";
+  for (const std::string& w : p.warnings) out << "  warning: " << w << "\n";
+  return out.str();
+}
+
+std::string PlaceJson(const TBirthPlace& place, bool atMoment) {
+  json out = BirthPlaceToJson(place);
+  out["StateID"] = place.stateId;
+  out["summer_name"] = place.summerName;
+  if (!atMoment)
+    for (const char* key :
+         {"ZoneTime", "SummerTime", "GregorianStart", "local_mean_time", "warnings"})
+      out.erase(key);
+  return out.dump() + "\n";
 }
 
 }  // namespace
@@ -103,55 +114,51 @@ void PrintPlace(const TBirthPlace& p, bool atMoment) {
 int PlaceCommand(const std::vector<std::string>& args) {
   const TArguments a = Parse(args);
   if (a.words.size() != 2) throw TInputError("place", "needs a STATE and a PLACE");
-  if (!a.time.empty() && a.date.empty()) throw TInputError("time", "needs a --date");
+  if (!a.time.empty() && a.date.empty()) throw TInputError("--time", "needs a --date");
   const bool atMoment = !a.date.empty();
-  const std::int64_t date = atMoment ? DateArgument(a.date) : 20000101;
-  const std::int64_t time = a.time.empty() ? 120000 : TimeArgument(a.time);
-  TAtlas atlas;
-  const TBirthPlace place = atlas.Resolve(a.words[0], a.words[1], date, time, "place");
-  if (a.json) {
-    json out = BirthPlaceToJson(place);
-    out["StateID"] = place.stateId;
-    out["summer_name"] = place.summerName;
-    if (!atMoment)
-      for (const char* key : {"ZoneTime", "SummerTime", "GregorianStart",
-                              "local_mean_time", "warnings"})
-        out.erase(key);
-    std::cout << out.dump() << "\n";
-  } else {
-    PrintPlace(place, atMoment);
-  }
+  const std::int64_t date = atMoment ? DateArgument(a.date, "--date") : 20000101;
+  const std::int64_t time = a.time.empty() ? 120000 : TimeArgument(a.time, "--time");
+  core::TSession session;
+  const TBirthPlace place =
+      session.ResolvePlace(a.words[0], a.words[1], date, time, "STATE", "PLACE");
+  if (atMoment) core::CheckDate(date, place.gregorianStart, "--date");
+  WriteOutput(a.json ? PlaceJson(place, atMoment) : PlaceText(place, atMoment));
   return 0;
 }
 
 int ZoneCommand(const std::vector<std::string>& args) {
   const TArguments a = Parse(args);
   if (a.words.size() != 3) throw TInputError("zone", "needs a NAME, a DATE and a TIME");
-  const std::int64_t date = DateArgument(a.words[1]);
-  const std::int64_t time = TimeArgument(a.words[2]);
-  TAtlas atlas;
-  TDataCollection& tables = atlas.Tables();
+  const std::int64_t date = DateArgument(a.words[1], "DATE");
+  const std::int64_t time = TimeArgument(a.words[2], "TIME");
   const std::string& name = a.words[0];
-  if (!LocateZoneRow(tables.Table(TTableRole::trZoneIds),
-                     tables.Table(TTableRole::trZones), name, date))
-    throw TInputError("zone", "the atlas has no zone \"" + name + "\" on that date");
-  const bool lmt =
-      tables.Table(TTableRole::trZones).FieldByName("LMT").AsBoolean();
+  core::CheckName(name, "NAME");
+  core::TSession session;
+  TDataCollection& tables = session.Tables();
+  TVynTable& zoneIds = tables.Table(TTableRole::trZoneIds);
+  TVynTable& zones = tables.Table(TTableRole::trZones);
+  if (!LocateZoneRow(zoneIds, zones, name, date))
+    throw TInputError("NAME", "the atlas has no zone \"" + name + "\" on that date");
+  const long double gregorianStart =
+      date >= 19300101 ? core::kGregorianAlways
+                       : zoneIds.FieldByName("GregDate").AsInteger() / 10000.0L;
+  const bool lmt = zones.FieldByName("LMT").AsBoolean();
+  core::CheckDate(date, gregorianStart, "DATE");
   const long double zoneTime = tables.ZoneOffset(name, date);
   const long double summerTime = tables.SummerOffset(name, date, time);
   if (a.json) {
-    std::cout << json{{"zone_name", name},
-                      {"ZoneTime", static_cast<double>(zoneTime)},
-                      {"SummerTime", static_cast<double>(summerTime)},
-                      {"utc_offset", UtcText(zoneTime, summerTime)},
-                      {"local_mean_time", lmt}}
-                     .dump()
-              << "\n";
+    WriteOutput(json{{"zone_name", name},
+                     {"ZoneTime", static_cast<double>(zoneTime)},
+                     {"SummerTime", static_cast<double>(summerTime)},
+                     {"utc_offset", UtcText(zoneTime, summerTime)},
+                     {"local_mean_time", lmt}}
+                    .dump() +
+                "\n");
   } else {
-    std::cout << name << " on " << a.words[1] << " at " << a.words[2] << ": zone time "
-              << HmText(zoneTime) << ", summer time " << HmText(summerTime) << " ("
-              << UtcText(zoneTime, summerTime)
-              << (lmt ? ", local mean time of the zone's reference place" : "") << ")\n";
+    WriteOutput(name + " on " + a.words[1] + " at " + a.words[2] + ": zone time " +
+                HmText(zoneTime) + ", summer time " + HmText(summerTime) + " (" +
+                UtcText(zoneTime, summerTime) +
+                (lmt ? ", local mean time of the zone's reference place" : "") + ")\n");
   }
   return 0;
 }

@@ -115,16 +115,16 @@ void WriteAspects(std::ostream& out, const TAspectList& list,
 
 std::string SynastryText(const TSynastry& synastry, const TLanguage& language) {
   std::ostringstream out;
-  for (std::size_t i = 0; i < synastry.charts.size(); ++i) {
-    const auto& chart = synastry.charts[i];
-    WriteBirth(out, *chart);
+  for (std::size_t i = 0; i < synastry.charts.Count(); ++i) {
+    const THoroscope& chart = synastry.charts.Chart(i);
+    WriteBirth(out, chart);
     if (synastry.places[i]) WritePlace(out, *synastry.places[i]);
-    WritePositions(out, *chart, language);
-    WriteAspects(out, chart->OwnAspects(), "Aspects", language);
+    WritePositions(out, chart, language);
+    WriteAspects(out, chart.OwnAspects(), "Aspects", language);
     out << "\n";
   }
-  if (synastry.charts.size() == 2 && synastry.charts[0]->Partner()) {
-    const THoroscope& first = *synastry.charts[0];
+  if (synastry.charts.Partnered()) {
+    const THoroscope& first = synastry.charts.Chart(0);
     WriteAspects(out, first.CrossAspects(),
                  "Cross aspects, " + FullName(first) + " (left) with " +
                      FullName(*first.Partner()) + " (right)",

@@ -5,47 +5,41 @@
 //                                     JSON document on stdin to JSON on stdout
 //   vyn-cli place STATE PLACE [--date YYYYMMDD [--time HHMM]] [--json]
 //   vyn-cli zone NAME YYYYMMDD HHMM [--json]
-#include <fstream>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
-#include "app/cli/atlas.h"
 #include "app/cli/atlas_commands.h"
-#include "app/cli/input_error.h"
+#include "app/cli/console.h"
+#include "app/cli/json_reader.h"
 #include "app/cli/sample_people.h"
 #include "app/cli/synastry.h"
 #include "app/cli/synastry_text.h"
+#include "app/core/input_error.h"
+#include "app/core/session.h"
+#include "data/database_error.h"
 #include "language/language.h"
 
 namespace {
 
+using namespace vyn::cli;
 using nlohmann::json;
-constexpr int kExitUsage = 1;
-constexpr int kExitBadInput = 2;
 
 const char* const kUsage =
     "usage: vyn-cli synastry [--input FILE] [--lang XX] [--orbset NAME]\n"
     "           the pair as text (default: two sample people, the synastry set)\n"
     "       vyn-cli synastry --json [--lang XX] [--orbset NAME]\n"
     "           read a JSON document on standard input, write one on standard output\n"
-    "       vyn-cli place STATE PLACE [--date YYYYMMDD [--time HHMM]] [--json]\n"
-    "       vyn-cli zone NAME YYYYMMDD HHMM [--json]\n";
+    "       vyn-cli place STATE PLACE [--date YYYYMMDD [--time HHMM[SS]]] [--json]\n"
+    "       vyn-cli zone NAME YYYYMMDD HHMM[SS] [--json]\n"
+    "exit status: 0 done, 1 usage, 2 bad input, 3 damaged installation,\n"
+    "             4 standard output could not be written\n";
 
-json ParseDocument(std::istream& in, const std::string& source) {
-  try {
-    return json::parse(in);
-  } catch (const json::parse_error& e) {
-    throw vyn::cli::TInputError(source, std::string("not valid JSON (") +
-                                            e.what() + ")");
-  }
-}
-
-json ReadInputFile(const std::string& path) {
-  std::ifstream in(path);
-  if (!in) throw vyn::cli::TInputError(path, "cannot be opened");
-  return ParseDocument(in, path);
+int Usage(const std::string& complaint) {
+  if (!complaint.empty()) PrintError(complaint);
+  std::cerr << kUsage;
+  return kExitUsage;
 }
 
 int Synastry(const std::vector<std::string>& args) {
@@ -57,29 +51,34 @@ int Synastry(const std::vector<std::string>& args) {
     else if (args[i] == "--input" && hasValue) inputFile = args[++i];
     else if (args[i] == "--lang" && hasValue) language = args[++i];
     else if (args[i] == "--orbset" && hasValue) orbSet = args[++i];
-    else {
-      std::cerr << "vyn-cli: unknown argument " << args[i] << "\n" << kUsage;
-      return kExitUsage;
-    }
+    else return Usage("unknown argument " + args[i]);
   }
-  const json input = asJson ? ParseDocument(std::cin, "standard input")
-                     : inputFile.empty() ? vyn::cli::SamplePair()
-                                         : ReadInputFile(inputFile);
-  vyn::cli::TAtlas atlas(language);
+  if (asJson && !inputFile.empty())
+    throw vyn::core::TInputError("--input", "cannot be combined with --json");
+  vyn::core::TSession session(language, "--lang");
+  session.Tables();  // the language's tables must be there, whatever the job
   // Without a set named, the text shows the pair under the language's
   // synastry set; the JSON contract keeps the orbs its input gives.
   if (orbSet.empty() && !asJson)
-    orbSet = atlas.Language().GetToken(vyn::cli::kSynastryOrbSetToken);
-  const vyn::cli::TSynastry synastry = vyn::cli::RunSynastry(input, atlas, orbSet);
+    orbSet = session.Language().GetToken(vyn::core::kSynastryOrbSetToken);
+  if (!orbSet.empty()) session.CheckOrbSet(orbSet, "--orbset");
+  const json input = asJson              ? ReadJson(std::cin, "standard input")
+                     : inputFile.empty() ? SamplePair()
+                                         : ReadJsonFile(inputFile);
+  const TSynastry synastry = RunSynastry(input, session, orbSet);
+  WriteOutput(asJson ? SynastryToJson(synastry).dump() + "\n"
+                     : SynastryText(synastry, session.Language()));
   for (const auto& place : synastry.places)
     if (place)
-      for (const std::string& warning : place->warnings)
-        std::cerr << "vyn-cli: warning: " << warning << "\n";
-  if (asJson)
-    std::cout << vyn::cli::SynastryToJson(synastry).dump() << "\n";
-  else
-    std::cout << vyn::cli::SynastryText(synastry, atlas.Language());
+      for (const std::string& warning : place->warnings) PrintWarning(warning);
   return 0;
+}
+
+int Run(const std::string& command, const std::vector<std::string>& rest) {
+  if (command == "synastry") return Synastry(rest);
+  if (command == "place") return PlaceCommand(rest);
+  if (command == "zone") return ZoneCommand(rest);
+  return Usage(command.empty() ? "" : "unknown command " + command);
 }
 
 }  // namespace
@@ -89,16 +88,21 @@ int main(int argc, char** argv) {
   const std::string command = args.empty() ? "" : args[0];
   const std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
   try {
-    if (command == "synastry") return Synastry(rest);
-    if (command == "place") return vyn::cli::PlaceCommand(rest);
-    if (command == "zone") return vyn::cli::ZoneCommand(rest);
-    std::cerr << kUsage;
-    return kExitUsage;
-  } catch (const vyn::cli::TInputError& e) {
-    std::cerr << "vyn-cli: " << e.what() << "\n";
+    return Run(command, rest);
+  } catch (const vyn::core::TInputError& e) {
+    PrintError(e.what());
     return kExitBadInput;
+  } catch (const vyn::core::TInstallationError& e) {
+    PrintError(e.what());
+    return kExitDamagedInstallation;
+  } catch (const vyn::EDatabaseError& e) {
+    PrintError(std::string("database: ") + e.what());
+    return kExitDamagedInstallation;
+  } catch (const TOutputError& e) {
+    PrintError(e.what());
+    return kExitOutputFailure;
   } catch (const std::exception& e) {
-    std::cerr << "vyn-cli: " << e.what() << "\n";
+    PrintError(e.what());
     return kExitBadInput;
   }
 }

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
-#include "app/cli/atlas.h"
-#include "app/cli/input_error.h"
 #include "app/cli/sample_people.h"
 #include "app/cli/synastry.h"
+#include "app/core/input_error.h"
+#include "app/core/session.h"
 #include "engine/ephemeris.h"
 #include "platform/app_directory.h"
 
@@ -24,8 +24,8 @@ class SynastryContractTest : public ::testing::Test {
     TEphemeris::Shared().Open(VYN_TEST_APP_DIR "/VYN.LNG");
   }
   static json Run(const json& input) {
-    TAtlas atlas;
-    return SynastryToJson(RunSynastry(input, atlas));
+    core::TSession session;
+    return SynastryToJson(RunSynastry(input, session));
   }
 };
 
@@ -162,10 +162,10 @@ class SynastryInputErrorTest : public SynastryContractTest,
 TEST_P(SynastryInputErrorTest, NamesTheFieldAndTheRule) {
   const TBadInput& bad = GetParam();
   try {
-    TAtlas atlas;
-    RunSynastry(bad.input, atlas);
+    core::TSession session;
+    RunSynastry(bad.input, session);
     FAIL() << "accepted";
-  } catch (const TInputError& e) {
+  } catch (const core::TInputError& e) {
     const std::string message = e.what();
     EXPECT_EQ(message.rfind(bad.field, 0), 0u) << message;
     EXPECT_NE(message.find(bad.rule), std::string::npos) << message;
@@ -190,19 +190,19 @@ INSTANTIATE_TEST_SUITE_P(
         TBadInput{"UnknownChartField", WithField("Birthdate", 1980.0101),
                   "charts[0].Birthdate", "not a field"},
         TBadInput{"Latitude", WithField("Latitude", 90.01),
-                  "charts[0].Latitude", "Incorrect Latitude Value!"},
+                  "charts[0].Latitude", "must lie within -90 to 90"},
         TBadInput{"Longitude", WithField("Longitude", -180.5),
-                  "charts[0].Longitude", "Incorrect Longitude Value!"},
+                  "charts[0].Longitude", "must lie within -180 to 180"},
         TBadInput{"Time", WithField("BirthTime", 24.01), "charts[0].BirthTime",
-                  "Incorrect Time Value!"},
+                  "must be a clock time"},
         TBadInput{"Zone", WithField("ZoneTime", 13.0), "charts[0].ZoneTime",
-                  "Incorrect Zone Time!"},
+                  "must lie within -12 to 12"},
         TBadInput{"Summer", WithField("SummerTime", -12.5),
-                  "charts[0].SummerTime", "Incorrect Summer Time!"},
+                  "charts[0].SummerTime", "must lie within -12 to 12"},
         TBadInput{"Minutes", WithField("BirthTime", 12.75),
                   "charts[0].BirthTime", "below 60"},
         TBadInput{"Month", WithField("BirthDate", 1980.1301),
-                  "charts[0].BirthDate", "month 01 to 12"},
+                  "charts[0].BirthDate", "month from 01 to 12"},
         TBadInput{"TextForNumber", WithField("Latitude", "52.30"),
                   "charts[0].Latitude", "must be a number"},
         TBadInput{"HouseSystem", WithField("HouseSystem", 3),

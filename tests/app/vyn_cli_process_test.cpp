@@ -140,7 +140,7 @@ TEST(VynCliProcessTest, ErrorsGiveOneLineExitTwoAndNoDocument) {
   const TFailure failures[] = {
       {"{\"charts\": [", "standard input: not valid JSON"},
       {R"({"charts": [{"Latitude": 91}]})",
-       "charts[0].Latitude: Incorrect Latitude Value!"},
+       "charts[0].Latitude: must lie within -90 to 90"},
       {R"({"charts": [{"BirthDate": 1980.0101}, {"BirthDate": 2200.0101}]})",
        "charts[1].BirthDate: Date outside the ephemeris"},
   };
