@@ -249,8 +249,10 @@ void TVynTable::UseIndex(const std::string& name, const std::vector<std::string>
   if (Active()) CheckBrowse();
   std::vector<std::size_t> order;
   for (const auto& field : fields) order.push_back(*layout_.FieldIndex(field));
+  const bool changed = name != index_name_ || order != order_;
   index_name_ = name;
   order_ = std::move(order);
+  if (changed && OnIndexChange) OnIndexChange();
 }
 
 void TVynTable::SetIndexName(const std::string& index_name) {
@@ -428,6 +430,36 @@ std::vector<TVynValue> TVynTable::KeyValues(const std::vector<TVynValue>& values
   return keys;
 }
 
+std::vector<TTableRow> TVynTable::ReadRows(const std::vector<TVynValue>& from,
+                                           std::size_t count) {
+  CheckOpen();
+  return Guarded("read", [&] {
+    std::vector<TVynValue> keys;
+    if (!from.empty()) keys = KeyValues(from);
+    std::vector<std::size_t> fields(order_.begin(), order_.begin() + keys.size());
+    std::string sql = SelectSql();
+    if (!keys.empty())
+      sql += " WHERE (" +
+             JoinSql(fields, ", ",
+                     [&](std::size_t i) { return "\"" + layout_.Fields[i].Name + "\""; }) +
+             ") >= (" + Parameters(keys.size()) + ")";
+    TSqliteStatement& statement = Prepared(sql + OrderSql(false) + " LIMIT ?");
+    TStatementRun run(statement);
+    statement.BindAll(keys);
+    statement.Bind(static_cast<int>(keys.size()) + 1,
+                   TVynValue(static_cast<long long>(count)));
+    std::vector<TTableRow> rows;
+    rows.reserve(count);
+    while (statement.Step()) {
+      TTableRow row{statement.Column(0).Integer(), {}};
+      for (std::size_t i = 0; i < layout_.Fields.size(); ++i)
+        row.Values.push_back(statement.Column(static_cast<int>(i + 1)));
+      rows.push_back(std::move(row));
+    }
+    return rows;
+  });
+}
+
 bool TVynTable::FindKey(const std::vector<TVynValue>& values) {
   CheckBrowse();
   return Guarded("find", [&] {
@@ -562,6 +594,7 @@ void TVynTable::Post() {
     state_ = TTableState::tsBrowse;
     if (!Reload(row_id)) ClearRow(TPosition::AfterLast);
   });
+  if (OnAfterPost) OnAfterPost();
 }
 
 void TVynTable::Cancel() {
@@ -594,6 +627,7 @@ void TVynTable::Delete() {
     if (!FetchStep(+1, &anchor, 0) && !FetchStep(-1, &anchor, 0))
       ClearRow(TPosition::AfterLast);
   });
+  if (OnAfterDelete) OnAfterDelete();
 }
 
 void TVynTable::EmptyTable() {
@@ -609,6 +643,7 @@ void TVynTable::EmptyTable() {
     transaction.Commit();
     ClearRow(TPosition::AfterLast);
   });
+  if (OnAfterDelete) OnAfterDelete();
 }
 
 // --- Fields --------------------------------------------------------------------

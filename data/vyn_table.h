@@ -31,6 +31,7 @@
 //
 // Errors are ETableError naming the table and what went wrong.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,6 +51,12 @@ class TSqliteConnection;
 class ESqliteError;
 
 enum class TTableState { tsInactive, tsBrowse, tsEdit, tsInsert };
+
+// One row read by ReadRows: its row id and its values in field order.
+struct TTableRow {
+  std::int64_t RowId = 0;
+  std::vector<TVynValue> Values;
+};
 
 class TVynTable {
  public:
@@ -99,6 +106,18 @@ class TVynTable {
   bool Eof() const;
   bool IsEmpty();
   std::int64_t RecordCount();
+
+  // Up to `count` rows in the current order, from the first row whose
+  // leading key fields are equal to or greater than `from` (all rows from
+  // the first when `from` is empty), read with one statement; the cursor
+  // does not move. For item models that show a window of a large table.
+  std::vector<TTableRow> ReadRows(const std::vector<TVynValue>& from, std::size_t count);
+
+  // Observers, empty when not assigned: after a row is posted, after a row
+  // is deleted (and after EmptyTable), after the current index changed.
+  std::function<void()> OnAfterPost;
+  std::function<void()> OnAfterDelete;
+  std::function<void()> OnIndexChange;
 
   bool FindKey(const std::vector<TVynValue>& values);
   void FindNearest(const std::vector<TVynValue>& values);

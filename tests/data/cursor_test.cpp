@@ -218,3 +218,65 @@ TEST_F(CursorTest, TableWithoutPrimaryKeyKeepsTheOrderOfAddition) {
 
 }  // namespace
 }  // namespace vyn
+
+namespace vyn {
+namespace {
+
+class WindowTest : public testing::TempDatabaseTest {
+ protected:
+  void SetUp() override {
+    TempDatabaseTest::SetUp();
+    table_.CreateTable();
+    table_.Open();
+    for (int i = 1; i <= 9; ++i)
+      testing::AddRow(table_, {{"Code", std::string(1, char('A' + (i % 3)))},
+                               {"Start", i}, {"Value", 10 - i}});
+    table_.First();
+  }
+
+  static std::string Codes(const std::vector<TTableRow>& rows) {
+    std::string text;
+    for (const auto& row : rows) text += row.Values[0].Bytes() + row.Values[1].Describe() + " ";
+    return text;
+  }
+
+  TVynTable table_{database_, "WIN", TTableLayout{{{"Code", TFieldKind::fkText, 4},
+                                                   {"Start", TFieldKind::fkInteger},
+                                                   {"Value", TFieldKind::fkInteger}},
+                                                  {"Code", "Start"},
+                                                  {{"ByValue", {"Value"}}}}};
+};
+
+TEST_F(WindowTest, ReadsAWindowFromAKeyWithoutMovingTheCursor) {
+  const std::string here = table_.FieldByName("Code").AsString() +
+                           table_.FieldByName("Start").AsString();
+  EXPECT_EQ(table_.ReadRows({TVynValue("B")}, 2).size(), 2u);
+  EXPECT_EQ(table_.ReadRows({TVynValue("B")}, 2)[0].Values[0].Bytes(), "B");
+  EXPECT_EQ(table_.ReadRows({TVynValue("B"), TVynValue(4)}, 2)[0].Values[1].Integer(), 4);
+  EXPECT_EQ(table_.ReadRows({TVynValue("C")}, 10).size(), 3u);  // the end of the table
+  EXPECT_EQ(table_.ReadRows({}, 100).size(), 9u);
+  EXPECT_TRUE(table_.ReadRows({TVynValue("D")}, 5).empty());
+  table_.SetIndexName("ByValue");
+  EXPECT_EQ(table_.ReadRows({TVynValue(8)}, 5).size(), 2u);
+  EXPECT_EQ(table_.FieldByName("Code").AsString() + table_.FieldByName("Start").AsString(),
+            here);
+  EXPECT_EQ(table_.RecordCount(), 9);
+}
+
+TEST_F(WindowTest, ObserversHearOfPostsDeletesAndIndexChanges) {
+  std::vector<std::string> heard;
+  table_.OnAfterPost = [&] { heard.push_back("post"); };
+  table_.OnAfterDelete = [&] { heard.push_back("delete"); };
+  table_.OnIndexChange = [&] { heard.push_back("index"); };
+  testing::AddRow(table_, {{"Code", "Z"}, {"Start", 1}});
+  table_.Delete();
+  table_.SetIndexName("ByValue");
+  table_.SetIndexName("ByValue");  // no change, no notice
+  table_.Edit();
+  table_.FieldByName("Value").SetValue(TVynValue(99));
+  table_.Post();
+  EXPECT_EQ(heard, (std::vector<std::string>{"post", "delete", "index", "post"}));
+}
+
+}  // namespace
+}  // namespace vyn
