@@ -212,6 +212,23 @@ void ListLargestState(benchmark::State& state, const TContext& context, TLockMod
   state.SetItemsProcessed(state.iterations() * rows);
 }
 
+// A window of 50 rows anywhere in the list of all places, as an item model
+// reads it when the list scrolls: one statement from the first row's key.
+constexpr std::size_t kWindowRows = 50;
+
+void PlaceWindow(benchmark::State& state, const TContext& context, TLockMode mode) {
+  const auto questions = PlaceQuestions(context.samples, false);
+  TAtlasSession session(context.directory, mode);
+  TVynTable& places = session.Places();
+  places.SetIndexName("");
+  AskInTurn(state, questions, "a window from an existing place came back empty",
+            [&](const TPlaceQuestion& q) {
+              const auto rows = places.ReadRows({q.stateId, q.placeName}, kWindowRows);
+              benchmark::DoNotOptimize(rows.data());
+              return !rows.empty();
+            });
+}
+
 void FullScan(benchmark::State& state, const TContext& context, TLockMode mode) {
   TAtlasSession session(context.directory, mode);
   TVynTable& places = session.Places();
@@ -272,10 +289,11 @@ struct TFigureInfo {
   TBenchmarkBody body;
   bool once;  // one iteration: the figure takes seconds
 };
-constexpr std::array<TFigureInfo, 7> kFigures = {{
+constexpr std::array<TFigureInfo, 8> kFigures = {{
     {"find_key", FindKey, false},
     {"find_nearest", FindNearest, false},
     {"list_largest_state", ListLargestState, false},
+    {"place_window_50", PlaceWindow, false},
     {"zone_offset", ZoneOffset, false},
     {"summer_offset", SummerOffset, false},
     {"resolve_birth_place", BirthPlace, false},
@@ -391,6 +409,8 @@ void PrintSummary(const TFigureKeeper& keeper, const TContext& context,
       {largest + ", ms", "list_largest_state", "%.2f", Milliseconds},
       {"  rows per s", "list_largest_state", "%.0f", RowsPerSecond},
       {"  one cursor step, us", "list_largest_state", "%.2f", StepMicroseconds},
+      {"50-row window anywhere in PLACES, ms (goal < 1)", "place_window_50", "%.3f",
+       Milliseconds},
       {scan + ", ms", "full_scan", "%.0f", Milliseconds},
       {"  one cursor step, us", "full_scan", "%.2f", StepMicroseconds},
       {"ZoneOffset, per s", "zone_offset", "%.0f", PerSecond},
