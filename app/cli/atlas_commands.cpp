@@ -80,7 +80,8 @@ std::string UtcText(long double zoneTime, long double summerTime) {
   return text;
 }
 
-std::string PlaceText(const TBirthPlace& p, bool atMoment) {
+std::string PlaceText(const TBirthPlace& p, const std::vector<std::string>& warnings,
+                      bool atMoment) {
   std::ostringstream out;
   out << p.placeName << ", " << p.stateName << " (state " << p.stateId
       << ")\n  latitude " << FormatPos(TableAngleToDM(p.latitude))
@@ -94,12 +95,13 @@ std::string PlaceText(const TBirthPlace& p, bool atMoment) {
       << "), Gregorian calendar from "
       << DateText(std::llround(static_cast<double>(p.gregorianStart * 10000)), "yyyy-MM-dd")
       << "\n";
-  for (const std::string& w : p.warnings) out << "  warning: " << w << "\n";
+  for (const std::string& w : warnings) out << "  warning: " << w << "\n";
   return out.str();
 }
 
-std::string PlaceJson(const TBirthPlace& place, bool atMoment) {
-  json out = BirthPlaceToJson(place);
+std::string PlaceJson(const TBirthPlace& place, const std::vector<std::string>& warnings,
+                      bool atMoment) {
+  json out = BirthPlaceToJson(place, warnings);
   out["StateID"] = place.stateId;
   out["summer_name"] = place.summerName;
   if (!atMoment)
@@ -122,7 +124,10 @@ int PlaceCommand(const std::vector<std::string>& args) {
   const TBirthPlace place =
       session.ResolvePlace(a.words[0], a.words[1], date, time, "STATE", "PLACE");
   if (atMoment) core::CheckDate(date, place.gregorianStart, "--date");
-  WriteOutput(a.json ? PlaceJson(place, atMoment) : PlaceText(place, atMoment));
+  const std::vector<std::string> warnings =
+      atMoment ? session.ClockChangeWarnings(place) : std::vector<std::string>{};
+  WriteOutput(a.json ? PlaceJson(place, warnings, atMoment)
+                     : PlaceText(place, warnings, atMoment));
   return 0;
 }
 

@@ -4,7 +4,8 @@ namespace vyn::cli {
 
 long double TableAngleToDM(long angle) { return angle / 100.0L; }
 
-nlohmann::json BirthPlaceToJson(const TBirthPlace& place) {
+nlohmann::json BirthPlaceToJson(const TBirthPlace& place,
+                                const std::vector<std::string>& warnings) {
   const auto number = [](long double x) { return static_cast<double>(x); };
   return {{"State", place.stateName},
           {"Place", place.placeName},
@@ -15,7 +16,7 @@ nlohmann::json BirthPlaceToJson(const TBirthPlace& place) {
           {"SummerTime", number(place.summerTime)},
           {"GregorianStart", number(place.gregorianStart)},
           {"local_mean_time", place.localMeanTime},
-          {"warnings", place.warnings}};
+          {"warnings", warnings}};
 }
 
 }  // namespace vyn::cli

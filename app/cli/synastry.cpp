@@ -78,7 +78,7 @@ std::optional<TBirthPlace> ResolvePlace(json& chart, const std::string& where,
   const TBirthPlace place = session.ResolvePlace(
       chart.at("State").get<std::string>(), chart.at("Place").get<std::string>(), date,
       time, where + ".State", where + ".Place");
-  const json resolved = BirthPlaceToJson(place);
+  const json resolved = BirthPlaceToJson(place, {});
   for (const char* key : {"Latitude", "Longitude", "ZoneTime", "SummerTime", "GregorianStart"})
     if (!chart.contains(key)) chart[key] = resolved.at(key);
   if (!chart.contains("StateName")) chart["StateName"] = place.stateName;
@@ -98,20 +98,23 @@ TSynastry RunSynastry(const json& input, core::TSession& session, const std::str
 
   std::vector<core::TChartInput> inputs;
   std::vector<std::optional<TBirthPlace>> places;
+  std::vector<std::vector<std::string>> warnings;
   for (std::size_t i = 0; i < charts.size(); ++i) {
     json fields = charts[i];
     places.push_back(ResolvePlace(fields, ChartName(i), session));
+    warnings.push_back(places.back() ? session.ClockChangeWarnings(*places.back())
+                                     : std::vector<std::string>{});
     inputs.push_back(ReadChartInput(fields, ChartName(i)));
     inputs.back().orbSet = orbSet;
   }
-  return {core::TChartPair(inputs, partners, &session), std::move(places)};
+  return {core::TChartPair(inputs, partners, &session), std::move(places), std::move(warnings)};
 }
 
 json SynastryToJson(const TSynastry& synastry) {
   json charts = json::array();
   for (std::size_t i = 0; i < synastry.charts.Count(); ++i) {
     json chart = ChartToJson(synastry.charts.Chart(i));
-    if (synastry.places[i]) chart["place"] = BirthPlaceToJson(*synastry.places[i]);
+    if (synastry.places[i]) chart["place"] = BirthPlaceToJson(*synastry.places[i], synastry.warnings[i]);
     charts.push_back(std::move(chart));
   }
   return {{"charts", charts}};

@@ -19,6 +19,8 @@ struct TSynastry {
   core::TChartPair charts;
   // Per chart, what the atlas gave when the chart named a place.
   std::vector<std::optional<TBirthPlace>> places;
+  // Per chart, its place's clock changes in words (none without a place).
+  std::vector<std::vector<std::string>> warnings;
 };
 
 // Calculates the charts; throws core::TInputError naming the field at

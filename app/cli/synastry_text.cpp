@@ -72,10 +72,11 @@ void WriteBirth(std::ostream& out, const THoroscope& chart) {
       << UniversalTime(chart) << ", Julian day " << jd << "\n";
 }
 
-void WritePlace(std::ostream& out, const TBirthPlace& place) {
+void WritePlace(std::ostream& out, const TBirthPlace& place,
+                const std::vector<std::string>& warnings) {
   out << "  from the atlas: zone " << place.zoneName
       << (place.localMeanTime ? " (local mean time of the place)" : "") << "\n";
-  for (const std::string& warning : place.warnings)
+  for (const std::string& warning : warnings)
     out << "  warning: " << warning << "\n";
 }
 
@@ -118,7 +119,7 @@ std::string SynastryText(const TSynastry& synastry, const TLanguage& language) {
   for (std::size_t i = 0; i < synastry.charts.Count(); ++i) {
     const THoroscope& chart = synastry.charts.Chart(i);
     WriteBirth(out, chart);
-    if (synastry.places[i]) WritePlace(out, *synastry.places[i]);
+    if (synastry.places[i]) WritePlace(out, *synastry.places[i], synastry.warnings[i]);
     WritePositions(out, chart, language);
     WriteAspects(out, chart.OwnAspects(), "Aspects", language);
     out << "\n";

@@ -68,9 +68,8 @@ int Synastry(const std::vector<std::string>& args) {
   const TSynastry synastry = RunSynastry(input, session, orbSet);
   WriteOutput(asJson ? SynastryToJson(synastry).dump() + "\n"
                      : SynastryText(synastry, session.Language()));
-  for (const auto& place : synastry.places)
-    if (place)
-      for (const std::string& warning : place->warnings) PrintWarning(warning);
+  for (const auto& warnings : synastry.warnings)
+    for (const std::string& warning : warnings) PrintWarning(warning);
   return 0;
 }
 

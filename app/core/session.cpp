@@ -5,6 +5,7 @@
 #include "data/data_collection.h"
 #include "data/database_error.h"
 #include "data/vyn_database.h"
+#include "language/clock_change_text.h"
 #include "language/language.h"
 #include "settings/orb_set_loader.h"
 
@@ -100,6 +101,13 @@ void TSession::ApplyOrbSet(const std::string& name, THoroscope& chart,
   });
 }
 
+std::vector<std::string> TSession::ClockChangeWarnings(const TBirthPlace& place) {
+  std::vector<std::string> warnings;
+  for (const TClockChange& change : place.clockChanges)
+    warnings.push_back(ClockChangeText(change, Language()));
+  return warnings;
+}
+
 TBirthPlace TSession::ResolvePlace(const std::string& state, const std::string& place,
                                    std::int64_t date, std::int64_t time,
                                    const std::string& stateField,
@@ -111,7 +119,8 @@ TBirthPlace TSession::ResolvePlace(const std::string& state, const std::string& 
     try {
       return ResolveBirthPlace(tables, state, place, date, time);
     } catch (const EAtlasError& e) {
-      throw TInputError(placeField, e.what());
+      const bool noState = std::string_view(e.what()).find("no state") != std::string_view::npos;
+      throw TInputError(noState ? stateField : placeField, e.what());
     }
   });
 }

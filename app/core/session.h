@@ -51,6 +51,9 @@ class TSession {
   void ApplyOrbSet(const std::string& name, THoroscope& chart,
                    const std::string& field);
 
+  // The clock changes of a resolved place as warnings in the language.
+  std::vector<std::string> ClockChangeWarnings(const TBirthPlace& place);
+
   // The atlas place at a local date (YYYYMMDD) and clock time (HHMMSS).
   // Names longer than the atlas keeps are refused, not cut; a state or
   // place the atlas lacks is a TInputError naming `stateField` or

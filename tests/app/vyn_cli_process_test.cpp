@@ -5,8 +5,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <sqlite3.h>
 #include <string>
 
 namespace {
@@ -22,8 +24,16 @@ std::string ReadFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// Where a run's standard output goes and which application directory it
+// uses; by default a file of the run's own and the build's directory.
+struct TRunSetup {
+  std::string stdoutRedirect;  // e.g. ">/dev/full" or ">&-"
+  std::string appDir = VYN_TEST_APP_DIR;
+};
+
 // Runs vyn-cli with `args`, feeding `input` on standard input.
-TRun RunCli(const std::string& args, const std::string& input) {
+TRun RunCli(const std::string& args, const std::string& input,
+            const TRunSetup& setup = {}) {
   // Tests run in parallel processes: each run has files of its own.
   static int runs = 0;
   const std::string dir = ::testing::TempDir() + "vyn_cli_" +
@@ -31,13 +41,24 @@ TRun RunCli(const std::string& args, const std::string& input) {
   const std::string in = dir + "_in.json", out = dir + "_out.txt",
                     err = dir + "_err.txt";
   std::ofstream(in) << input;
-  const std::string command = std::string("VYN_HOME=") + VYN_TEST_APP_DIR +
-                              " " + VYN_CLI_PATH + " " + args + " <" + in +
-                              " >" + out + " 2>" + err;
+  const std::string redirect =
+      setup.stdoutRedirect.empty() ? " >" + out : " " + setup.stdoutRedirect;
+  const std::string command = "VYN_HOME=" + setup.appDir + " " + VYN_CLI_PATH + " " +
+                              args + " <" + in + redirect + " 2>" + err;
   const int raw = std::system(command.c_str());
   TRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
   for (const std::string& file : {in, out, err}) std::remove(file.c_str());
   return run;
+}
+
+// A failed run: the status, nothing on standard output, and one line on
+// standard error that contains `message`.
+void ExpectFailure(const TRun& run, int status, const std::string& message,
+                   const std::string& what) {
+  EXPECT_EQ(run.status, status) << what << "\n" << run.err;
+  EXPECT_TRUE(run.out.empty()) << what << "\n" << run.out;
+  EXPECT_NE(run.err.find(message), std::string::npos) << what << "\n" << run.err;
+  EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << what << "\n" << run.err;
 }
 
 TEST(VynCliProcessTest, JsonInJsonOut) {
@@ -74,9 +95,10 @@ TEST(VynCliProcessTest, AtlasLookUps) {
   ASSERT_EQ(zone.status, 0) << zone.err;
   EXPECT_NE(zone.out.find("UTC+11:00"), std::string::npos) << zone.out;
 
-  const TRun missing = RunCli("place Sweden Atlantis", "");
-  EXPECT_EQ(missing.status, 2);
-  EXPECT_NE(missing.err.find("no place \"Atlantis\""), std::string::npos) << missing.err;
+  ExpectFailure(RunCli("place Sweden Atlantis", ""), 2,
+                "PLACE: the atlas has no place \"Atlantis\"", "missing place");
+  ExpectFailure(RunCli("place Atlantis Poseidonia", ""), 2,
+                "STATE: the atlas has no state \"Atlantis\"", "missing state");
 }
 
 TEST(VynCliProcessTest, NamesAndOrbSetInTheChosenLanguage) {
@@ -151,6 +173,135 @@ TEST(VynCliProcessTest, ErrorsGiveOneLineExitTwoAndNoDocument) {
     EXPECT_NE(run.err.find(f.message), std::string::npos) << run.err;
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
   }
+}
+
+struct TBadRun {
+  const char* name;
+  std::string args;
+  std::string input;
+  std::string message;  // the one line on standard error contains it
+};
+
+std::string Chart(const std::string& fields) {
+  return R"({"charts": [{)" + fields + "}]}";
+}
+
+const std::string kStockholm = R"("State": "Sweden", "Place": "Stockholm", )";
+
+TEST(VynCliProcessTest, BadInputGivesOneLineStatusTwoAndNoOutput) {
+  const std::string tooLong(41, 'x');
+  const std::string directory = ::testing::TempDir();
+  const TBadRun runs[] = {
+      {"DeepJson", "synastry --json", std::string(100000, '['),
+       "nests arrays and objects deeper than 64 levels"},
+      {"HugeYear", "synastry --json", Chart(R"("BirthDate": 2147483647.0101)"),
+       "charts[0].BirthDate: must be a date YYYY.MMDD with a year from 1 to 9999"},
+      {"HugeYearAtAPlace", "synastry --json",
+       Chart(kStockholm + R"("BirthDate": 2147483647.0101)"), "charts[0].BirthDate:"},
+      {"HugeTimeAtAPlace", "synastry --json", Chart(kStockholm + R"("BirthTime": 1e300)"),
+       "charts[0].BirthTime: must be a clock time"},
+      {"NumberBeyondDouble", "synastry --json", Chart(R"("Latitude": 1e309)"),
+       "charts[0].Latitude: must be a finite number"},
+      {"FractionForWholeNumber", "synastry --json", Chart(R"("HouseSystem": 1.5)"),
+       "charts[0].HouseSystem: must be a whole number"},
+      {"HugeWholeNumber", "synastry --json",
+       Chart(R"("HouseSystem": 18446744073709551615)"),
+       "charts[0].HouseSystem: must lie within 0 to 2"},
+      {"ThirtyFirstOfFebruary", "synastry --json", Chart(R"("BirthDate": 1985.0231)"),
+       "charts[0].BirthDate: must be a real date: 1985-02-31"},
+      {"LongStateInJson", "synastry --json",
+       Chart(R"("State": ")" + tooLong + R"(", "Place": "Stockholm")"),
+       "charts[0].State: must have at most 40 characters"},
+      {"LineBreakInAKey", "synastry --json", Chart(R"("Bad\nKey": 1)"),
+       "charts[0].Bad Key: is not a field of a chart"},
+      {"NulInTheEphemerisPath", "synastry --json",
+       R"({"charts": [{}], "ephemeris": "a\u0000b"})",
+       "ephemeris: must be a path without NUL characters"},
+      {"UnknownLanguageInJsonMode", "synastry --json --lang XY", Chart(""),
+       "--lang: must be one of the language codes"},
+      {"InputIsADirectory", "synastry --input " + directory, "",
+       directory + ": is a directory"},
+      {"InputMissing", "synastry --input " + directory + "/no_such_file.json", "",
+       "no_such_file.json: cannot be opened (No such file or directory)"},
+      {"PlaceDateNotReal", "place Sweden Stockholm --date 19850231", "",
+       "--date: must be a real date: 1985-02-31"},
+      {"PlaceDateHuge", "place Sweden Stockholm --date 2147483647", "",
+       "--date: must be a date YYYYMMDD"},
+      {"PlaceTimeNotReal", "place Sweden Stockholm --date 19850101 --time 2460", "",
+       "--time: must be a clock time"},
+      {"PlaceLongState", "place " + tooLong + " Stockholm", "",
+       "STATE: must have at most 40 characters (it has 41)"},
+      {"ZoneDateNotReal", "zone Europe/London 19850229 1200", "",
+       "DATE: must be a real date: 1985-02-29"},
+      {"ZoneTimeNotReal", "zone Europe/London 19850101 1275", "",
+       "TIME: minutes and seconds"},
+  };
+  for (const TBadRun& bad : runs)
+    ExpectFailure(RunCli(bad.args, bad.input), 2, bad.message, bad.name);
+}
+
+TEST(VynCliProcessTest, AJulianLeapDayIsARealDateWhereTheJulianCalendarHeld) {
+  // Russia counted by the Julian calendar until 1918.
+  const TRun run =
+      RunCli("place \"Russia - Moscow\" Moscow --date 19000229 --time 1200 --json", "");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(nlohmann::json::parse(run.out).at("GregorianStart"), 1918.0214);
+  const TRun refused = RunCli("place Sweden Stockholm --date 19000229 --json", "");
+  ExpectFailure(refused, 2, "--date: must be a real date: 1900-02-29", "Stockholm");
+}
+
+TEST(VynCliProcessTest, AnOutputThatCannotBeWrittenIsAFailure) {
+  for (const char* redirect : {">/dev/full", ">&-"}) {
+    const TRun run = RunCli("synastry", "", {redirect});
+    EXPECT_EQ(run.status, 4) << redirect << "\n" << run.err;
+    EXPECT_NE(run.err.find("standard output"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+  }
+}
+
+// An application directory with the build's ephemeris and a database that
+// `prepare` may damage.
+class DamagedInstallationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = ::testing::TempDir() + "vyn_damaged_" + std::to_string(getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_ + "/Data");
+    std::filesystem::copy_file(VYN_TEST_APP_DIR "/VYN.LNG", dir_ + "/VYN.LNG");
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string Database() const { return dir_ + "/Data/VYN32.db"; }
+  TRun Run(const std::string& args, const std::string& input = "{\"charts\": [{}]}") {
+    return RunCli(args, input, {"", dir_});
+  }
+  std::string dir_;
+};
+
+TEST_F(DamagedInstallationTest, AMissingDatabase) {
+  ExpectFailure(Run("synastry --json"), 3, "database", "missing database");
+}
+
+TEST_F(DamagedInstallationTest, AFileThatIsNoDatabase) {
+  std::ofstream(Database()) << std::string(4096, 'x');
+  ExpectFailure(Run("place Sweden Stockholm"), 3, "database", "garbage database");
+}
+
+TEST_F(DamagedInstallationTest, AMissingTableIsNamedNotBlamedOnTheLanguage) {
+  std::filesystem::copy_file(VYN_TEST_APP_DIR "/Data/VYN32.db", Database());
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(Database().c_str(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, "DROP TABLE HELPUK", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+  const TRun run = Run("synastry --json --lang UK");
+  ExpectFailure(run, 3, "HELPUK", "missing table");
+  EXPECT_EQ(run.err.find("--lang"), std::string::npos) << run.err;
+}
+
+TEST_F(DamagedInstallationTest, AMissingEphemeris) {
+  std::filesystem::copy_file(VYN_TEST_APP_DIR "/Data/VYN32.db", Database());
+  std::filesystem::remove(dir_ + "/VYN.LNG");
+  ExpectFailure(Run("synastry --json"), 3, "ephemeris: File", "missing ephemeris");
 }
 
 }  // namespace
