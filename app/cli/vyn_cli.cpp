@@ -4,7 +4,9 @@
 //   vyn-cli synastry --json [--lang XX] [--orbset NAME]
 //                                     JSON document on stdin to JSON on stdout
 //   vyn-cli place STATE PLACE [--date YYYYMMDD [--time HHMM]] [--json]
+//   vyn-cli place --search TEXT [--limit N] [--json]
 //   vyn-cli zone NAME YYYYMMDD HHMM [--json]
+#include <algorithm>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -13,6 +15,7 @@
 #include "app/cli/atlas_commands.h"
 #include "app/cli/console.h"
 #include "app/cli/json_reader.h"
+#include "app/cli/place_search_command.h"
 #include "app/cli/sample_people.h"
 #include "app/cli/synastry.h"
 #include "app/cli/synastry_text.h"
@@ -32,6 +35,8 @@ const char* const kUsage =
     "       vyn-cli synastry --json [--lang XX] [--orbset NAME]\n"
     "           read a JSON document on standard input, write one on standard output\n"
     "       vyn-cli place STATE PLACE [--date YYYYMMDD [--time HHMM[SS]]] [--json]\n"
+    "       vyn-cli place --search TEXT [--limit N] [--json]\n"
+    "           the atlas places whose names match TEXT, best first\n"
     "       vyn-cli zone NAME YYYYMMDD HHMM[SS] [--json]\n"
     "exit status: 0 done, 1 usage, 2 bad input, 3 damaged installation,\n"
     "             4 standard output could not be written\n";
@@ -75,7 +80,10 @@ int Synastry(const std::vector<std::string>& args) {
 
 int Run(const std::string& command, const std::vector<std::string>& rest) {
   if (command == "synastry") return Synastry(rest);
-  if (command == "place") return PlaceCommand(rest);
+  if (command == "place") {
+    const bool search = std::find(rest.begin(), rest.end(), "--search") != rest.end();
+    return search ? PlaceSearchCommand(rest) : PlaceCommand(rest);
+  }
   if (command == "zone") return ZoneCommand(rest);
   return Usage(command.empty() ? "" : "unknown command " + command);
 }
@@ -87,7 +95,11 @@ int main(int argc, char** argv) {
   const std::string command = args.empty() ? "" : args[0];
   const std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
   try {
-    return Run(command, rest);
+    const int status = Run(command, rest);
+    // Commands that wrote as they went are checked here.
+    std::cout.flush();
+    if (!std::cout) throw TOutputError("standard output: the result could not be written");
+    return status;
   } catch (const vyn::core::TInputError& e) {
     PrintError(e.what());
     return kExitBadInput;

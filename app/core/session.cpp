@@ -4,6 +4,7 @@
 #include "app/core/input_error.h"
 #include "data/data_collection.h"
 #include "data/database_error.h"
+#include "data/place_search.h"
 #include "data/vyn_database.h"
 #include "language/clock_change_text.h"
 #include "language/language.h"
@@ -26,6 +27,15 @@ std::string Quoted(const std::vector<std::string>& names) {
   std::string list;
   for (const std::string& name : names) list += (list.empty() ? "\"" : ", \"") + name + "\"";
   return list;
+}
+
+// "; the nearest states are ..." for a state the atlas does not hold.
+std::string NearestStatesText(TDataCollection& tables, const std::string& state) {
+  constexpr int kSuggestions = 5;
+  std::vector<std::string> names;
+  for (const TStateCandidate& candidate : NearestStates(tables, state, kSuggestions))
+    names.push_back(candidate.state);
+  return names.empty() ? "" : "; the nearest states are " + Quoted(names);
 }
 
 }  // namespace
@@ -120,7 +130,8 @@ TBirthPlace TSession::ResolvePlace(const std::string& state, const std::string& 
       return ResolveBirthPlace(tables, state, place, date, time);
     } catch (const EAtlasError& e) {
       const bool noState = std::string_view(e.what()).find("no state") != std::string_view::npos;
-      throw TInputError(noState ? stateField : placeField, e.what());
+      if (!noState) throw TInputError(placeField, e.what());
+      throw TInputError(stateField, e.what() + NearestStatesText(tables, state));
     }
   });
 }

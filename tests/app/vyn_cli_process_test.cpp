@@ -250,6 +250,13 @@ TEST(VynCliProcessTest, AJulianLeapDayIsARealDateWhereTheJulianCalendarHeld) {
   ExpectFailure(refused, 2, "--date: must be a real date: 1900-02-29", "Stockholm");
 }
 
+TEST(VynCliProcessTest, AStateNotInTheAtlasSuggestsTheNearestStates) {
+  ExpectFailure(RunCli("place Germany Munich", ""), 2, "\"Germany - Bavaria\"", "Germany");
+  const TRun search = RunCli("place --search Munich --json", "");
+  ASSERT_EQ(search.status, 0) << search.err;
+  EXPECT_NE(search.out.find("Germany - Bavaria"), std::string::npos) << search.out;
+}
+
 TEST(VynCliProcessTest, AnOutputThatCannotBeWrittenIsAFailure) {
   for (const char* redirect : {">/dev/full", ">&-"}) {
     const TRun run = RunCli("synastry", "", {redirect});
