@@ -36,8 +36,6 @@ struct TBirthPlace {
   bool localMeanTime = false;  // the zone kept no standard time yet
   // A local time skipped or repeated by a clock change near the birth.
   std::vector<TClockChange> clockChanges;
-  // Kept empty; the clock changes above replace these texts.
-  std::vector<std::string> warnings;
 };
 
 // Throws EAtlasError naming the state or place when the atlas lacks it;

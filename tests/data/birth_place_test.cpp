@@ -125,7 +125,6 @@ TEST_F(BirthPlaceTest, SkippedAndRepeatedLocalTimesAreReported) {
   for (const Case& c : cases) {
     const TBirthPlace p = Resolve(c.date, c.time);
     EXPECT_EQ(p.summerTime, c.summer) << c.date << " " << c.time;
-    EXPECT_TRUE(p.warnings.empty());
     ASSERT_EQ(p.clockChanges.size(), c.change ? 1u : 0u) << c.date << " " << c.time;
     if (!c.change) continue;
     const TClockChange& change = p.clockChanges[0];

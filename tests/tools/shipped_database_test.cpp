@@ -103,8 +103,9 @@ TEST_F(ShippedDatabaseTest, PlacesCarryTheirZones) {
   EXPECT_EQ(london.summerTime, 1.00L);
   const TBirthPlace nyc = ResolveBirthPlace(*atlas_, "United States - New York",
                                             "New York City", 19180331, 23000);
-  ASSERT_EQ(nyc.warnings.size(), 1u);
-  EXPECT_NE(nyc.warnings[0].find("does not exist"), std::string::npos);
+  ASSERT_EQ(nyc.clockChanges.size(), 1u);
+  EXPECT_EQ(nyc.clockChanges[0].kind, TClockChangeKind::ckSkipped);
+  EXPECT_EQ(nyc.clockChanges[0].birthMinute, 2 * 60 + 30);
   EXPECT_GT(Scalar("SELECT COUNT(*) FROM PLACES"), 110000);
   EXPECT_EQ(Scalar("SELECT COUNT(*) FROM PLACES p LEFT JOIN ZONEID z ON "
                    "z.ZoneID = p.ZoneRef WHERE z.ZoneID IS NULL"),

@@ -1,7 +1,7 @@
 // make_database: builds the database of a new installation.
 //   make_database OUTPUT --content DIR
 // DIR holds atlas/states.tsv, atlas/places.tsv, atlas/gregorian.tsv,
-// tz/tzdata.zi, a folder per language under language/ and
+// atlas/place_aliases.tsv, atlas/state_aliases.tsv, tz/tzdata.zi, a folder per language under language/ and
 // orbsets/standard_orb_sets.tsv. The database is built beside OUTPUT and renamed into place
 // when complete, so a failed run leaves no half-built file.
 #include <filesystem>
@@ -13,6 +13,7 @@
 #include "data/vyn_database.h"
 #include "tools/database/atlas_database.h"
 #include "tools/database/language_tables.h"
+#include "tools/database/search_tables.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ int Usage() {
 struct TFigures {
   vyn::tools::TAtlasFigures atlas;
   vyn::tools::TLanguageFigures languages;
+  vyn::tools::TSearchFigures search;
 };
 
 // Every table, the atlas and the language tables, in one transaction.
@@ -44,6 +46,11 @@ TFigures Build(const fs::path& file, const fs::path& content) {
                      (content / "atlas/states.tsv").string(),
                      (content / "atlas/places.tsv").string(),
                      (content / "atlas/gregorian.tsv").string()});
+    figures.search = vyn::tools::LoadSearchTables(
+        database, {(content / "atlas/states.tsv").string(),
+                   (content / "atlas/places.tsv").string(),
+                   (content / "atlas/place_aliases.tsv").string(),
+                   (content / "atlas/state_aliases.tsv").string()});
     figures.languages = vyn::tools::LoadLanguageTables(
         collection, (content / "language").string(),
         (content / "orbsets/standard_orb_sets.tsv").string());
@@ -72,7 +79,9 @@ int main(int argc, char** argv) {
     std::cout << output.string() << ": tzdata " << atlas.tzVersion << ", "
               << atlas.zones << " zones (" << atlas.zoneRows << " zone rows, "
               << atlas.summerRows << " summer rows), " << atlas.states
-              << " states, " << atlas.places << " places; languages";
+              << " states, " << atlas.places << " places ("
+              << figures.search.placeKeys << " place and " << figures.search.stateKeys
+              << " state search keys); languages";
     for (const std::string& code : figures.languages.languages) std::cout << " " << code;
     std::cout << " (" << figures.languages.tips << " tips, "
               << figures.languages.orbRows << " orb definition rows)\n";
