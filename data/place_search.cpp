@@ -156,15 +156,28 @@ int MatchLevel(const std::string& alias, const std::string& key, std::int64_t ki
   return exact ? 0 : 1;
 }
 
+// A place's own name outweighs another name of a place up to this many
+// times larger: "Venice" finds Venice, Italy before Dayton, Ohio, once
+// called Venice, while "Bombay" still finds Mumbai before Bombay, New York.
+constexpr std::int64_t kOwnNameWeight = 10;
+
 struct TRank {
   int level = 0;
   int spelling = 0;  // 0: as typed
+  std::int64_t weight = 0;  // the population, times kOwnNameWeight for an own name
   std::int64_t population = 0;
   bool operator<(const TRank& other) const {
-    return std::tie(level, spelling, other.population) <
-           std::tie(other.level, other.spelling, population);
+    return std::tie(level, spelling, other.weight) <
+           std::tie(other.level, other.spelling, weight);
   }
 };
+
+TRank RankOf(const std::string& alias, const std::string& key, std::int64_t kind,
+             bool typed, std::int64_t population) {
+  const bool ownName = kind == static_cast<std::int64_t>(TAliasKind::akName);
+  return {MatchLevel(alias, key, kind), typed ? 0 : 1,
+          ownName ? population * kOwnNameWeight : population, population};
+}
 
 using TPlaceKey = std::pair<std::string, std::string>;  // StateID, PlaceName
 
@@ -204,11 +217,12 @@ class TSearcher {
       run->Bind(1, spellings[s]);
       run->Bind(2, PrefixEnd(spellings[s]));
       while (run->Step()) {
-        const std::string& stateId = run->Column(1).Bytes();
-        if (!states.empty() && !states.contains(stateId)) continue;
-        const TRank rank{MatchLevel(run->Column(0).Bytes(), spellings[s], run->Column(3).Integer()),
-                         s == 0 ? 0 : 1, run->Column(4).Integer()};
-        auto [it, added] = found.try_emplace({stateId, run->Column(2).Bytes()}, rank);
+        // Column() gives a value of its own: the key keeps copies of its texts.
+        TPlaceKey place{run->Column(1).Bytes(), run->Column(2).Bytes()};
+        if (!states.empty() && !states.contains(place.first)) continue;
+        const TRank rank = RankOf(run->Column(0).Bytes(), spellings[s], run->Column(3).Integer(),
+                                  s == 0, run->Column(4).Integer());
+        auto [it, added] = found.try_emplace(std::move(place), rank);
         if (!added && rank < it->second) it->second = rank;
       }
     }

@@ -12,7 +12,10 @@
 //
 // Candidates rank by how closely the text matches (the whole name exactly,
 // then the start of the name, then a later word exactly, then the start of a
-// later word), then by population, then by state and place name.
+// later word), then by population, a place's own name counting ten times
+// its population against the other names of other places ("Venice" is
+// Venice, Italy, not Dayton, Ohio, once called Venice; "Bombay" is still
+// Mumbai, not Bombay, New York), then by state and place name.
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -64,6 +64,8 @@ class PlaceSearchTest : public testing::TempDatabaseTest {
     AddState("1007", "United States - New York", {"New York", "NY", "United States"});
     AddState("1008", "United States - Oregon", {"Oregon", "OR", "United States"});
     AddState("1009", "Türkiye", {"Turkey"});
+    AddState("1010", "Italy - Veneto", {"Veneto", "Italy"});
+    AddState("1011", "United States - Ohio", {"Ohio", "OH", "United States"});
     AddPlace("1001", "Munich", 4808, -1135, "1001", 1260391, {"München", "Muenchen", "Monaco di Baviera"});
     AddPlace("1001", "Münchberg", 5011, -1147, "1001", 10000, {});
     AddPlace("1002", "Frankfurt am Main", 5007, -841, "1001", 650000, {"Frankfurt"});
@@ -76,6 +78,12 @@ class PlaceSearchTest : public testing::TempDatabaseTest {
     AddPlace("1007", "Yorktown Heights", 4116, 7347, "1002", 1800000, {});
     AddPlace("1008", "Portland", 4531, 12241, "1002", 652503, {});
     AddPlace("1009", "Izmir", 3825, -2708, "1001", 2500000, {"Smyrna"});
+    // A place's own name against another, larger place's old name: Venice
+    // has 51,298 people, Dayton (once also called Venice) 137,644; the
+    // village of Bombay, New York, 1,300 against Mumbai's millions.
+    AddPlace("1010", "Venice", 4526, -1220, "1001", 51298, {"Venezia"});
+    AddPlace("1011", "Dayton", 3946, 8411, "1002", 137644, {"Venice"});
+    AddPlace("1007", "Bombay", 4456, 7434, "1002", 1300, {});
   }
 
   void AddZone(const char* id, const char* name) {
@@ -123,6 +131,11 @@ TEST_F(PlaceSearchTest, FirstCandidateAsPeopleTypeIt) {
       {"Cambridge, Massa", "Cambridge, United States - Massachusetts"},
       {"Izmir, Turkey", "Izmir, Türkiye"},
       {"smyrna", "Izmir, Türkiye"},
+      // Own names weigh ten times their population against other names.
+      {"Venice", "Venice, Italy - Veneto"},
+      {"venezia", "Venice, Italy - Veneto"},
+      {"Bombay, NY", "Bombay, United States - New York"},
+      {"Dayton", "Dayton, United States - Ohio"},
       {"new york", "New York City, United States - New York"},
       // The whole name exactly beats the start of a larger place's name.
       {"York", "York, United Kingdom - England"},

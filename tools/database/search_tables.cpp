@@ -52,6 +52,18 @@ std::map<TPlaceId, std::vector<std::string>> OtherNames(const std::string& path)
   return result;
 }
 
+// Within one state a name means the place that bears it: another place's
+// other name that is the own name of a place of the same state is dropped
+// (Delhi's "New Delhi" beside New Delhi itself).
+void DropNamesOwnedInTheirState(std::vector<TKeyRow>& rows) {
+  std::set<std::pair<std::string, std::string>> owned;  // StateID, key
+  for (const TKeyRow& row : rows)
+    if (row.kind == TAliasKind::akName) owned.insert({row.stateId, row.key});
+  std::erase_if(rows, [&](const TKeyRow& row) {
+    return row.kind == TAliasKind::akOtherName && owned.contains({row.stateId, row.key});
+  });
+}
+
 // The keys of every place, in key order.
 std::vector<TKeyRow> PlaceKeys(const TSearchSources& sources) {
   const TTsvTable places = TTsvTable::Read(sources.places);
@@ -75,6 +87,7 @@ std::vector<TKeyRow> PlaceKeys(const TSearchSources& sources) {
                              std::to_string(otherNames.size()) + " places not in " + sources.places +
                              ", such as " + otherNames.begin()->first.first + " \"" +
                              otherNames.begin()->first.second + "\"");
+  DropNamesOwnedInTheirState(rows);
   std::sort(rows.begin(), rows.end());
   return rows;
 }
