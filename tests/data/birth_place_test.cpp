@@ -103,6 +103,20 @@ TEST_F(BirthPlaceTest, StandardAndSummerTime) {
   EXPECT_EQ(Resolve(19800601, 120000).gregorianStart, 1700.0301L);
 }
 
+TEST_F(BirthPlaceTest, AStateWithAReformOfItsOwnKeepsItsDate) {
+  AddRow(Table(TTableRole::trStates),
+         {{"StateID", "1002"}, {"StateName", "Testland - South"}, {"GregDate", 15831016}});
+  AddRow(Table(TTableRole::trPlaces),
+         {{"StateID", "1002"}, {"PlaceName", "Southville"}, {"Latitude", 4808},
+          {"Longitude", -1135}, {"ZoneRef", "1001"}, {"SummerRef", "1001"}});
+  EXPECT_EQ(ResolveBirthPlace(atlas_, "Testland - South", "Southville", 16500101, 120000)
+                .gregorianStart,
+            1583.1016L);
+  EXPECT_EQ(atlas_.GregorianStartOf("Testland - South", "Southville", 1650.0101L), 1583.1016L);
+  // A state without a date of its own takes its zone's.
+  EXPECT_EQ(Resolve(16500101, 120000).gregorianStart, 1700.0301L);
+}
+
 TEST_F(BirthPlaceTest, SkippedAndRepeatedLocalTimesAreReported) {
   using K = TClockChangeKind;
   using R = TClockReading;

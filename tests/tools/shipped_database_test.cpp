@@ -112,6 +112,35 @@ TEST_F(ShippedDatabaseTest, PlacesCarryTheirZones) {
             0);
 }
 
+TEST_F(ShippedDatabaseTest, GregorianStartIsTheRegionsOwn) {
+  struct TCase {
+    const char* state;
+    const char* place;
+    long double start;
+  };
+  const TCase cases[] = {
+      // Bavaria went over in October 1583, Protestant Germany in 1700.
+      {"Germany - Bavaria", "Munich", 1583.1016L},
+      {"Germany - Berlin", "Berlin", 1700.0301L},
+      {"Switzerland", "Zürich", 1701.0112L},
+      // Königsberg, in the Duchy of Prussia, in 1610; Russia only in 1918.
+      {"Russia - Kaliningrad Oblast", "Kaliningrad", 1610.0902L},
+      {"Russia - Moscow", "Moscow", 1918.0214L},
+      {"United States - Louisiana", "New Orleans", 1582.1220L},
+      {"United States - New York", "New York City", 1752.0914L},
+      // A French town in Canada keeps Canada's date.
+      {"Canada - Ontario", "Paris", 1752.0914L},
+      {"France - Île-de-France", "Paris", 1582.1220L},
+  };
+  for (const TCase& c : cases) {
+    EXPECT_EQ(ResolveBirthPlace(*atlas_, c.state, c.place, 17000101, 120000).gregorianStart,
+              c.start)
+        << c.place << ", " << c.state;
+    EXPECT_EQ(atlas_->GregorianStartOf(c.state, c.place, 1700.0101L), c.start)
+        << c.place << ", " << c.state;
+  }
+}
+
 TEST_F(ShippedDatabaseTest, PeopleTablesStartEmpty) {
   for (const char* table : {"NAME", "CurrNAME", "GROUPS", "NAMEGRPS"})
     EXPECT_EQ(Scalar(std::string("SELECT COUNT(*) FROM \"") + table + "\""), 0) << table;

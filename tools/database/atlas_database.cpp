@@ -71,6 +71,42 @@ std::unordered_map<std::string, long> GregorianDates(const std::string& path) {
   return dates;
 }
 
+// The first Gregorian date of each state: the state's own reform where its
+// region changed at another time than its country (state_gregorian.tsv, by
+// state name), else its country's. A row naming no state of states.tsv, or a
+// state whose country has no date, is refused.
+std::unordered_map<std::string, long> StateGregorianDates(
+    const TTsvTable& states, const std::unordered_map<std::string, long>& countryDates,
+    const std::string& ownDatesPath, long& ownCount) {
+  const std::size_t id = states.Column("StateID");
+  const std::size_t name = states.Column("StateName");
+  const std::size_t code = states.Column("CountryCode");
+  std::unordered_map<std::string, std::string> idOfName;
+  std::unordered_map<std::string, long> dates;
+  for (const auto& row : states.Rows()) {
+    const auto country = countryDates.find(row[code]);
+    if (country == countryDates.end())
+      throw std::runtime_error("state \"" + row[name] + "\": country code " + row[code] +
+                               " has no row in gregorian.tsv");
+    dates[row[id]] = country->second;
+    idOfName[row[name]] = row[id];
+  }
+  const TTsvTable own = TTsvTable::Read(ownDatesPath);
+  const std::size_t ownName = own.Column("StateName");
+  const std::size_t ownStart = own.Column("GregorianStart");
+  ownCount = 0;
+  for (const auto& row : own.Rows()) {
+    const auto stateId = idOfName.find(row[ownName]);
+    if (stateId == idOfName.end())
+      throw std::runtime_error(ownDatesPath + ": state \"" + row[ownName] +
+                               "\" is not in states.tsv");
+    const long start = ToLong(row[ownStart], ownDatesPath + ": GregorianStart");
+    if (start != dates[stateId->second]) ++ownCount;
+    dates[stateId->second] = start;
+  }
+  return dates;
+}
+
 // The country most of a zone's places lie in, per zone name.
 std::unordered_map<std::string, std::string> ZoneCountries(
     const TTsvTable& states, const TTsvTable& places) {
@@ -121,11 +157,14 @@ void LoadZones(TVynDatabase& database, const tz::Atlas& atlas,
 }
 
 void LoadStates(TVynDatabase& database, const TTsvTable& states,
+                const std::unordered_map<std::string, long>& gregorian,
                 TAtlasFigures& figures) {
   TLoader loader(database, TTableRole::trStates);
   for (const auto& row : states.Rows()) {
-    TRow values{{"StateID", row[states.Column("StateID")]},
-                {"StateName", row[states.Column("StateName")]}};
+    const std::string& id = row[states.Column("StateID")];
+    TRow values{{"StateID", id},
+                {"StateName", row[states.Column("StateName")]},
+                {"GregDate", gregorian.at(id)}};
     for (const char* bound :
          {"MaxLatitude", "MinLatitude", "MaxLongitude", "MinLongitude"})
       values[bound] = ToLong(row[states.Column(bound)], bound);
@@ -165,9 +204,12 @@ TAtlasFigures LoadAtlas(TDataCollection& collection, const TAtlasSources& source
   TVynDatabase& database = collection.Database();
   TAtlasFigures figures;
   figures.tzVersion = atlas.version;
-  LoadZones(database, atlas, ZoneCountries(states, places),
-            GregorianDates(sources.gregorian), figures);
-  LoadStates(database, states, figures);
+  const auto countryDates = GregorianDates(sources.gregorian);
+  LoadZones(database, atlas, ZoneCountries(states, places), countryDates, figures);
+  LoadStates(database, states,
+             StateGregorianDates(states, countryDates, sources.stateGregorian,
+                                 figures.statesWithOwnReform),
+             figures);
   LoadPlaces(database, places, atlas, figures);
   return figures;
 }

@@ -14,12 +14,14 @@ struct TAtlasSources {
   std::string states;     // states.tsv
   std::string places;     // places.tsv
   std::string gregorian;  // gregorian.tsv
+  std::string stateGregorian;  // state_gregorian.tsv: regions with a reform of their own
 };
 
 struct TAtlasFigures {
   std::string tzVersion;
   long zones = 0, zoneRows = 0, summerRows = 0;
   long states = 0, places = 0;
+  long statesWithOwnReform = 0;  // states whose date is not their country's
 };
 
 // Loads the atlas into the collection's tables, which must exist; runs in

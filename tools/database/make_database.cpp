@@ -1,7 +1,7 @@
 // make_database: builds the database of a new installation.
 //   make_database OUTPUT --content DIR
 // DIR holds atlas/states.tsv, atlas/places.tsv, atlas/gregorian.tsv,
-// atlas/place_aliases.tsv, atlas/state_aliases.tsv, tz/tzdata.zi, a folder per language under language/ and
+// atlas/state_gregorian.tsv, atlas/place_aliases.tsv, atlas/state_aliases.tsv, tz/tzdata.zi, a folder per language under language/ and
 // orbsets/standard_orb_sets.tsv. The database is built beside OUTPUT and renamed into place
 // when complete, so a failed run leaves no half-built file.
 #include <filesystem>
@@ -45,7 +45,8 @@ TFigures Build(const fs::path& file, const fs::path& content) {
         collection, {(content / "tz/tzdata.zi").string(),
                      (content / "atlas/states.tsv").string(),
                      (content / "atlas/places.tsv").string(),
-                     (content / "atlas/gregorian.tsv").string()});
+                     (content / "atlas/gregorian.tsv").string(),
+                     (content / "atlas/state_gregorian.tsv").string()});
     figures.search = vyn::tools::LoadSearchTables(
         database, {(content / "atlas/states.tsv").string(),
                    (content / "atlas/places.tsv").string(),
@@ -79,7 +80,8 @@ int main(int argc, char** argv) {
     std::cout << output.string() << ": tzdata " << atlas.tzVersion << ", "
               << atlas.zones << " zones (" << atlas.zoneRows << " zone rows, "
               << atlas.summerRows << " summer rows), " << atlas.states
-              << " states, " << atlas.places << " places ("
+              << " states (" << atlas.statesWithOwnReform
+              << " with a calendar reform of their own), " << atlas.places << " places ("
               << figures.search.placeKeys << " place and " << figures.search.stateKeys
               << " state search keys); languages";
     for (const std::string& code : figures.languages.languages) std::cout << " " << code;
