@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include "engine/busy_indicator.h"
 #include "engine/calendar.h"
@@ -17,6 +18,8 @@ namespace vyn {
 namespace {
 
 constexpr std::size_t kNameCharacters = 48;
+constexpr extended kLatestDate = 9999.9999L;  // YYYY.MMDD of year 9999 at most
+constexpr int kMaxOrbDegrees = 180;
 constexpr extended kSiderealRatio = 1 + 0.0027379093L;
 constexpr extended kSiderealEpochAngle = 1.74846L;
 
@@ -28,6 +31,11 @@ extended AngleToDM(extended radians) {
   return dm;
 }
 
+// The sign 0..11 of a longitude in radians.
+int SignOf(extended radians) {
+  return static_cast<int>(Trunc(AngleToDM(radians) / 30) % 12);
+}
+
 extended IntoCircle(extended x) {
   if (x >= TwoPi) return x - TwoPi;
   if (x < 0) return x + TwoPi;
@@ -37,9 +45,15 @@ extended IntoCircle(extended x) {
 }  // namespace
 
 THoroscope::THoroscope() {
-  for (int k = 1; k <= 12; ++k) order_[k] = k;
-  order_[13] = 1;
-  TimeStep();
+  for (int k = 1; k <= 12; ++k) state_.order[k] = k;
+  state_.order[13] = 1;
+  TimeStep(state_);
+}
+
+THoroscope::~THoroscope() {
+  SetWheel(nullptr);
+  LinkPartner(nullptr);
+  for (THoroscope* chart : partnerOf_) chart->LosePartner();
 }
 
 // ---- inputs ------------------------------------------------------------
@@ -55,263 +69,390 @@ void THoroscope::SetStateName(std::string_view v) {
 }
 
 template <typename T>
-void THoroscope::SetTimeInput(T& field, T value) {
-  if (field == value) return;
-  field = value;
-  TimeStep();
+bool THoroscope::StoreTimeInput(TChartState& s, T TChartState::*field,
+                                T value) {
+  if (s.*field == value) return false;
+  s.*field = value;
+  TimeStep(s);
+  return true;
 }
 
-void THoroscope::SetRangedInput(extended& field, extended value, extended low,
-                                extended high, const char* message) {
-  if (field == value) return;
+void THoroscope::StoreHouseSystem(TChartState& s, int system) {
+  if (s.houseSystem == system) return;
+  s.houseSystem = system;
+  s.pending |= kPendingLow8;
+}
+
+template <typename T>
+void THoroscope::SetTimeInput(T TChartState::*field, T value) {
+  if (state_.*field == value) return;
+  Update([&](TChartState& s) { StoreTimeInput(s, field, value); });
+}
+
+// NaN fails both comparisons and so is refused with the infinities.
+void THoroscope::SetRangedInput(extended TChartState::*field, extended value,
+                                extended low, extended high,
+                                const char* message) {
+  if (state_.*field == value) return;
   if (!(value >= low && value <= high)) throw EHoroscopeException(message);
-  field = value;
-  TimeStep();
+  SetTimeInput(field, value);
 }
 
 void THoroscope::SetBirthDate(extended v) {
-  if (birthDate_ == v) return;
-  birthDate_ = v;
-  year_ = static_cast<int>(Trunc(v));
-  month_ = static_cast<int>(Trunc(v * 100 + 0.001L) % 100);
-  day_ = static_cast<int>(Trunc(v * 10000 + 0.001L) % 100);
-  TimeStep();
+  // Years 0 to 9999 keep every integer step of the calendar in range.
+  SetRangedInput(&TChartState::birthDate, v, 0, kLatestDate,
+                 "Incorrect Birth Date!");
 }
-
 void THoroscope::SetBirthTime(extended v) {
-  SetRangedInput(birthTime_, v, 0, 24, "Incorrect Time Value!");
+  SetRangedInput(&TChartState::birthTime, v, 0, 24, "Incorrect Time Value!");
 }
 void THoroscope::SetZoneTime(extended v) {
-  SetRangedInput(zoneTime_, v, -12, 12, "Incorrect Zone Time!");
+  SetRangedInput(&TChartState::zoneTime, v, -12, 12, "Incorrect Zone Time!");
 }
 void THoroscope::SetSummerTime(extended v) {
-  SetRangedInput(summerTime_, v, -12, 12, "Incorrect Summer Time!");
+  SetRangedInput(&TChartState::summerTime, v, -12, 12,
+                 "Incorrect Summer Time!");
 }
 void THoroscope::SetLatitude(extended v) {
-  SetRangedInput(latitude_, v, -90, 90, "Incorrect Latitude Value!");
+  SetRangedInput(&TChartState::latitude, v, -90, 90,
+                 "Incorrect Latitude Value!");
 }
 void THoroscope::SetLongitude(extended v) {
-  SetRangedInput(longitude_, v, -180, 180, "Incorrect Longitude Value!");
+  SetRangedInput(&TChartState::longitude, v, -180, 180,
+                 "Incorrect Longitude Value!");
 }
 void THoroscope::SetGregorianStart(extended v) {
-  SetTimeInput(gregorianStart_, v);
+  SetRangedInput(&TChartState::gregorianStart, v, 0, kLatestDate,
+                 "Incorrect Gregorian Start!");
 }
-void THoroscope::SetTimeUnknown(bool v) { SetTimeInput(timeUnknown_, v); }
+void THoroscope::SetTimeUnknown(bool v) {
+  SetTimeInput(&TChartState::timeUnknown, v);
+}
 
+// An unknown system is refused when the cusps are computed (HouseCusp).
 void THoroscope::SetHouseSystem(int v) {
-  if (houseSystem_ == v) return;
-  houseSystem_ = v;
-  MarkPending(kPendingLow8);
+  if (state_.houseSystem == v) return;
+  Update([v](TChartState& s) { StoreHouseSystem(s, v); });
 }
 
 void THoroscope::SetFromYear(int v) {
-  if (v < 1500 || v >= 2100 || v == fromYear_) return;
-  fromYear_ = v;
-  if (v >= toYear_ || v + 3 < toYear_) toYear_ = v + 1;
-  MarkPending(kPendingYearWindow);
+  if (v < 1500 || v >= 2100 || v == state_.fromYear) return;
+  Update([v](TChartState& s) {
+    s.fromYear = v;
+    if (v >= s.toYear || v + 3 < s.toYear) s.toYear = v + 1;
+    s.pending |= kPendingYearWindow;
+  });
 }
 
 void THoroscope::SetToYear(int v) {
-  if (v <= 1500 || v > 2100 || v == toYear_) return;
-  toYear_ = v;
-  if (fromYear_ >= v || fromYear_ + 3 < v) fromYear_ = v - 1;
-  MarkPending(kPendingYearWindow);
+  if (v <= 1500 || v > 2100 || v == state_.toYear) return;
+  Update([v](TChartState& s) {
+    s.toYear = v;
+    if (s.fromYear >= v || s.fromYear + 3 < v) s.fromYear = v - 1;
+    s.pending |= kPendingYearWindow;
+  });
 }
 
 void THoroscope::SetPartner(THoroscope* partner) {
-  partner_ = partner;
-  MarkPending(kPendingAspects);
+  THoroscope* const before = partner_;
+  LinkPartner(partner);
+  try {
+    Update([](TChartState& s) { s.pending |= kPendingAspects; });
+  } catch (...) {
+    LinkPartner(before);
+    throw;
+  }
+}
+
+void THoroscope::SetWheel(TWheelLink* wheel) {
+  if (wheel == wheel_) return;
+  TWheelLink* const dropped = wheel_;
+  if (wheel) wheel->Unlink();  // from the chart it followed before
+  if (dropped) dropped->chart_ = nullptr;
+  wheel_ = wheel;
+  if (wheel) wheel->chart_ = this;
+  if (dropped) dropped->ChartUnlinked();
 }
 
 void THoroscope::SetAspectMode(int mode) {
-  if (mode == aspectMode_) return;
-  if ((mode & 1) != (aspectMode_ & 1)) {
-    own_.Clear();
-    if (mode & 1)
-      pending_ |= kPendingAspects;
-    else
-      pending_ &= ~kPendingAspects;
-  }
-  aspectMode_ = mode;
-  if (active_) Recalculate();
+  if (mode == state_.aspectMode) return;
+  Update([mode](TChartState& s) {
+    if ((mode & 1) != (s.aspectMode & 1)) {
+      s.emptyOwnList = true;
+      if (mode & 1)
+        s.pending |= kPendingAspects;
+      else
+        s.pending &= ~kPendingAspects;
+    }
+    s.aspectMode = mode;
+  });
 }
 
 void THoroscope::SetOrb(int row, int point, int degrees) {
   if (row < 1 || row > kAspectKinds || point < 1 || point > kAspectPoints)
     throw EHoroscopeException("Incorrect Aspect Index.");
-  int& orb = orbs_[row - 1][point];
-  if (orb == degrees * 60) return;
-  orb = degrees * 60;
-  MarkPending(kPendingLow8);
+  if (degrees < 0 || degrees > kMaxOrbDegrees)
+    throw EHoroscopeException("Incorrect Orb Value!");
+  if (state_.orbs[row - 1][point] == degrees * 60) return;
+  Update([=](TChartState& s) {
+    s.orbs[row - 1][point] = degrees * 60;
+    s.pending |= kPendingLow8;
+  });
 }
 
-void THoroscope::MarkPending(std::uint16_t flags) {
-  pending_ |= flags;
-  if (active_) Recalculate();
+// ---- partners ------------------------------------------------------------
+
+void THoroscope::LinkPartner(THoroscope* partner) {
+  if (partner == partner_) return;
+  if (partner_) std::erase(partner_->partnerOf_, this);
+  partner_ = partner;
+  if (partner_) partner_->partnerOf_.push_back(this);
+}
+
+// The partner is being destroyed: cross aspects against it are gone.
+void THoroscope::LosePartner() {
+  partner_ = nullptr;
+  cross_.Clear();
+  state_.pending |= kPendingAspects;
 }
 
 // ---- lifecycle ---------------------------------------------------------
 
 void THoroscope::SetActive(bool v) {
   if (!v) {
-    active_ = false;
+    state_.active = false;
     return;
   }
-  if (active_) return;
+  if (state_.active) return;
   TEphemeris& ephemeris = TEphemeris::Shared();
   if (!ephemeris.IsOpen())
     ephemeris.Open(ResolvePathNoCase(AppDirectory() + "VYN.LNG"));
   ephemerisOpen_ = true;
-  active_ = true;
+  // A chart that could not be calculated stays inactive.
+  Update([](TChartState& s) { s.active = true; });
+}
+
+// The inputs go through the setters' own steps in the setters' order, on
+// one copy of the state that is calculated once at the end.
+void THoroscope::Assign(const THoroscope& other) {
+  TChartState next = state_;
+  const TChartState& from = other.state_;
+  for (extended TChartState::*field :
+       {&TChartState::birthDate, &TChartState::birthTime,
+        &TChartState::zoneTime, &TChartState::summerTime,
+        &TChartState::latitude, &TChartState::longitude})
+    StoreTimeInput(next, field, from.*field);
+  StoreHouseSystem(next, from.houseSystem);
+  StoreTimeInput(next, &TChartState::timeUnknown, from.timeUnknown);
+
+  // Copied before anything changes: `other` may be this chart.
+  std::array<std::string, 5> names = {other.firstName_, other.lastName_,
+                                      other.sex_, other.placeName_,
+                                      other.stateName_};
+  auto swapNames = [this, &names] {
+    std::swap(firstName_, names[0]);
+    std::swap(lastName_, names[1]);
+    std::swap(sex_, names[2]);
+    std::swap(placeName_, names[3]);
+    std::swap(stateName_, names[4]);
+  };
+  swapNames();  // the handlers of the recalculation see the new names
+  const bool recalculate = next.active;
   try {
-    Recalculate();
+    Apply(std::move(next), recalculate);
   } catch (...) {
-    active_ = false;  // a chart that could not be calculated stays inactive
+    swapNames();
     throw;
   }
 }
 
-void THoroscope::Assign(const THoroscope& other) {
-  const bool wasActive = active_;
-  active_ = false;
-  SetFirstName(other.firstName_);
-  SetLastName(other.lastName_);
-  SetSex(other.sex_);
-  SetBirthDate(other.birthDate_);
-  SetBirthTime(other.birthTime_);
-  SetZoneTime(other.zoneTime_);
-  SetSummerTime(other.summerTime_);
-  SetLatitude(other.latitude_);
-  SetLongitude(other.longitude_);
-  SetPlaceName(other.placeName_);
-  SetStateName(other.stateName_);
-  SetHouseSystem(other.houseSystem_);
-  SetTimeUnknown(other.timeUnknown_);
-  SetActive(wasActive);
+void THoroscope::Recalculate() { Apply(state_, true); }
+
+template <typename Change>
+void THoroscope::Update(Change&& change) {
+  TChartState next = state_;
+  change(next);
+  const bool recalculate = next.active;
+  Apply(std::move(next), recalculate);
 }
 
-void THoroscope::Recalculate() {
-  TBusyScope busy;
-  if (timeUnknown_) houseSystem_ = hsEqual;
-  RunPendingSteps();
-  if (failed_ && houseSystem_ != hsEqual) {
-    houseSystem_ = hsEqual;
-    RunPendingSteps();
+void THoroscope::Apply(TChartState next, bool recalculate) {
+  if (!recalculate) {
+    Commit(std::move(next));
+    return;
   }
-  pending_ = 0;
+  TBusyScope busy;
+  RunPositionSteps(next);  // the only step that can fail
+  Commit(std::move(next));
+  Publish(RunAspectSteps());
+}
+
+void THoroscope::Commit(TChartState&& next) {
+  state_ = std::move(next);
+  if (state_.emptyOwnList) own_.Clear();
+  state_.emptyOwnList = false;
+}
+
+// A cusp that could not be computed switches the chart to Equal houses for
+// good.
+void THoroscope::RunPositionSteps(TChartState& s) {
+  if (s.timeUnknown) s.houseSystem = hsEqual;
+  if (!(s.pending & kPendingPositions)) return;
+  PositionStep(s);
+  if (s.failed && s.houseSystem != hsEqual) {
+    s.houseSystem = hsEqual;
+    PositionStep(s);
+  }
+}
+
+// The aspect steps of this chart and, for a pair, of its partner; clears
+// the pending flags. True when the partner's cross list was computed anew.
+bool THoroscope::RunAspectSteps() {
+  const bool wanted = state_.pending & kPendingAspects;
+  state_.pending = 0;
+  if (!wanted) return false;
+  AspectStep();
+  if (!partner_ || partner_->partner_ != this) return false;
+  partner_->AspectStep();
+  return true;
+}
+
+void THoroscope::Publish(bool partnerRefreshed) {
+  NotifyViews();
+  // The reports may have changed or ended the pair: ask again.
+  if (partnerRefreshed && partner_ && partner_->partner_ == this &&
+      partner_->state_.active)
+    partner_->NotifyViews();
+}
+
+void THoroscope::NotifyViews() {
+  if (reporting_) {
+    reportAgain_ = true;
+    return;
+  }
+  struct TReportScope {
+    THoroscope& chart;
+    explicit TReportScope(THoroscope& c) : chart(c) { chart.reporting_ = true; }
+    ~TReportScope() { chart.reporting_ = chart.reportAgain_ = false; }
+  } scope(*this);
+  reportAgain_ = false;
+  ReportOnce();
+  if (!reportAgain_) return;
+  reportAgain_ = false;
+  ReportOnce();  // a request during this repeat is dropped
+}
+
+void THoroscope::ReportOnce() {
   if (wheel_) {
     wheel_->SetPropagationCount(0);
     wheel_->UpdateFromChart();
   }
-  if (OnChange) OnChange(*this);
-}
-
-void THoroscope::RunPendingSteps() {
-  failed_ = false;
-  if (pending_ & kPendingPositions) PositionStep();
-  if (pending_ & kPendingAspects) {
-    AspectStep();
-    if (partner_ && partner_->partner_ == this) partner_->AspectStep();
-  }
+  // A copy: the handler may assign another one while it runs.
+  if (const auto handler = OnChange) handler(*this);
 }
 
 // ---- time step ---------------------------------------------------------
 
-void THoroscope::TimeStep() {
-  dayOffset_ = 0;
-  ut_ = DMToDec(zoneTime_) - DMToDec(summerTime_) + DMToDec(birthTime_);
-  while (ut_ < 0) {
-    --dayOffset_;
-    ut_ += 24;
+void THoroscope::TimeStep(TChartState& s) {
+  s.year = static_cast<int>(Trunc(s.birthDate));
+  s.month = static_cast<int>(Trunc(s.birthDate * 100 + 0.001L) % 100);
+  s.day = static_cast<int>(Trunc(s.birthDate * 10000 + 0.001L) % 100);
+  s.dayOffset = 0;
+  s.ut = DMToDec(s.zoneTime) - DMToDec(s.summerTime) + DMToDec(s.birthTime);
+  while (s.ut < 0) {
+    --s.dayOffset;
+    s.ut += 24;
   }
-  const bool julian = birthDate_ < gregorianStart_;
-  jd_ = JulianDay(year_, month_, !julian, day_) + dayOffset_ + ut_ / 24;
-  dayNumber_ = DayNumber(day_, month_, year_, julian) + dayOffset_;
-  t_ = (HMSToDec(DecToDM(ut_)) / 24 + dayNumber_) / 36525;
-  eps_ = 0.40932L - 0.00022714L * t_;
-  const extended lambda = DegToRad(HMSToDec(-longitude_));
-  theta_ = Mod2Pi(lambda + t_ * kSiderealRatio * TwoPi * 36525 +
-                  kSiderealEpochAngle);
-  phi_ = DegToRad(HMSToDec(latitude_));
-  if (!(HalfPi > std::fabs(phi_) + eps_)) houseSystem_ = hsEqual;
-  MarkPending(kPendingAll);
+  const bool julian = s.birthDate < s.gregorianStart;
+  s.jd = JulianDay(s.year, s.month, !julian, s.day) + s.dayOffset + s.ut / 24;
+  s.dayNumber = DayNumber(s.day, s.month, s.year, julian) + s.dayOffset;
+  s.t = (HMSToDec(DecToDM(s.ut)) / 24 + s.dayNumber) / 36525;
+  s.eps = 0.40932L - 0.00022714L * s.t;
+  const extended lambda = DegToRad(HMSToDec(-s.longitude));
+  s.theta = Mod2Pi(lambda + s.t * kSiderealRatio * TwoPi * 36525 +
+                   kSiderealEpochAngle);
+  s.phi = DegToRad(HMSToDec(s.latitude));
+  if (!(HalfPi > std::fabs(s.phi) + s.eps)) s.houseSystem = hsEqual;
+  s.pending |= kPendingAll;
 }
 
 int THoroscope::Weekday() const {
-  return static_cast<int>(Trunc(jd_ + 1.5L) % 7);
+  return static_cast<int>(Trunc(state_.jd + 1.5L) % 7);
 }
 
 // ---- position step -----------------------------------------------------
 
-void THoroscope::PositionStep() {
-  ComputeCuspSlots();
-  ReadBodies();
-  positions_[12] = IntoCircle(positions_[11] + kPi);
+void THoroscope::PositionStep(TChartState& s) {
+  s.failed = false;
+  ComputeCuspSlots(s);
+  ReadBodies(s);
+  s.positions[12] = IntoCircle(s.positions[11] + kPi);
   for (int slot = 1; slot <= 12; ++slot)
-    if (positions_[slot] < 0) positions_[slot] += TwoPi;
-  SortBodies();
-  BuildCuspTable();
+    if (s.positions[slot] < 0) s.positions[slot] += TwoPi;
+  SortBodies(s);
+  BuildCuspTable(s);
 }
 
-void THoroscope::ComputeCuspSlots() {
-  const TSky sky{theta_, phi_, eps_};
+void THoroscope::ComputeCuspSlots(TChartState& s) {
+  const TSky sky{s.theta, s.phi, s.eps};
   for (int slot = 13; slot <= kPositionSlots; ++slot)
-    positions_[slot] =
-        HouseCusp(houseSystem_, HouseOfCuspSlot(slot), sky, failed_);
+    s.positions[slot] =
+        HouseCusp(s.houseSystem, HouseOfCuspSlot(slot), sky, s.failed);
 }
 
-void THoroscope::ReadBodies() {
+void THoroscope::ReadBodies(TChartState& s) {
   TBodyReadings readings;
   for (int slot = 1; slot <= ephemeris_format::kBodyCount; ++slot) {
-    readings.radians[slot] = positions_[slot];
-    readings.retrograde[slot] = retrograde_[slot];
+    readings.radians[slot] = s.positions[slot];
+    readings.retrograde[slot] = s.retrograde[slot];
   }
-  TEphemeris::Shared().ReadBodies("11111111111", jd_, readings);
+  TEphemeris::Shared().ReadBodies("11111111111", s.jd, readings);
   for (int slot = 1; slot <= ephemeris_format::kBodyCount; ++slot) {
-    positions_[slot] = readings.radians[slot];
-    retrograde_[slot] = readings.retrograde[slot];
+    s.positions[slot] = readings.radians[slot];
+    s.retrograde[slot] = readings.retrograde[slot];
   }
-  retrograde_[12] = false;
+  s.retrograde[12] = false;
 }
 
-void THoroscope::SortBodies() {
-  for (int k = 1; k <= 12; ++k) order_[k] = k;
+void THoroscope::SortBodies(TChartState& s) {
+  auto& order = s.order;
+  for (int k = 1; k <= 12; ++k) order[k] = k;
   for (int gap : {6, 3, 1}) {
     bool swapped = true;
     while (swapped) {
       swapped = false;
       for (int j = 1; j <= 12 - gap; ++j) {
         // Ties go by slot: a gap swap may carry a body past an equal one.
-        const int a = order_[j], b = order_[j + gap];
-        if (positions_[a] > positions_[b] ||
-            (positions_[a] == positions_[b] && a > b)) {
-          std::swap(order_[j], order_[j + gap]);
+        const int a = order[j], b = order[j + gap];
+        if (s.positions[a] > s.positions[b] ||
+            (s.positions[a] == s.positions[b] && a > b)) {
+          std::swap(order[j], order[j + gap]);
           swapped = true;
         }
       }
     }
   }
-  order_[13] = order_[1];
+  order[13] = order[1];
 }
 
-void THoroscope::BuildCuspTable() {
+void THoroscope::BuildCuspTable(TChartState& s) {
   for (int i = 0; i < 3; ++i) {
-    cusps_[1 + i] = positions_[16 + i];
-    cusps_[10 + i] = positions_[13 + i];
-    cusps_[4 + i] = Mod2Pi(positions_[13 + i] - kPi);
-    cusps_[7 + i] = Mod2Pi(positions_[16 + i] - kPi);
+    s.cusps[1 + i] = s.positions[16 + i];
+    s.cusps[10 + i] = s.positions[13 + i];
+    s.cusps[4 + i] = Mod2Pi(s.positions[13 + i] - kPi);
+    s.cusps[7 + i] = Mod2Pi(s.positions[16 + i] - kPi);
   }
-  cusps_[0] = cusps_[12];
-  cusps_[13] = cusps_[1];
-  if (!timeUnknown_) return;
-  const extended delta = SignOfBody(plSun) * kPi / 6 - cusps_[1];
-  for (auto& cusp : cusps_) cusp = IntoCircle(cusp + delta);
+  s.cusps[0] = s.cusps[12];
+  s.cusps[13] = s.cusps[1];
+  if (!s.timeUnknown) return;
+  const extended delta = SignOf(s.positions[1]) * kPi / 6 - s.cusps[1];
+  for (auto& cusp : s.cusps) cusp = IntoCircle(cusp + delta);
 }
 
 // ---- reads -------------------------------------------------------------
 
 extended THoroscope::PlanetRad(int slot) const {
-  return slot >= 1 && slot <= kPositionSlots ? positions_[slot] : 0;
+  return slot >= 1 && slot <= kPositionSlots ? state_.positions[slot] : 0;
 }
 
 extended THoroscope::PlanetPos(int slot) const {
@@ -319,23 +460,23 @@ extended THoroscope::PlanetPos(int slot) const {
 }
 
 extended THoroscope::CuspRad(int h) const {
-  return h >= 0 && h <= 13 ? cusps_[h] : 0;
+  return h >= 0 && h <= 13 ? state_.cusps[h] : 0;
 }
 
 extended THoroscope::CuspPos(int h) const { return AngleToDM(CuspRad(h)); }
 
 int THoroscope::SortedBody(int k) const {
-  return k >= 1 && k <= 12 ? order_[k] : 0;
+  return k >= 1 && k <= 12 ? state_.order[k] : 0;
 }
 
 bool THoroscope::IsRetrograde(int slot) const {
-  return slot >= 1 && slot <= 12 && retrograde_[slot];
+  return slot >= 1 && slot <= 12 && state_.retrograde[slot];
 }
 
-extended THoroscope::WheelRotation() const { return TwoPi - cusps_[1]; }
+extended THoroscope::WheelRotation() const { return TwoPi - state_.cusps[1]; }
 
 int THoroscope::SignOfBody(int ordinal) const {
-  return static_cast<int>(Trunc(PlanetPos(ordinal + 1) / 30) % 12);
+  return SignOf(PlanetRad(ordinal + 1));
 }
 
 TPlanetSet THoroscope::BodiesInSign(int sign) const {

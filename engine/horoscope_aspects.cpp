@@ -24,9 +24,9 @@ bool IsAspectPoint(int p) { return p >= 1 && p <= kAspectPoints; }
 }  // namespace
 
 extended THoroscope::AspectPointRad(int point) const {
-  if (point >= 1 && point <= 12) return positions_[point];
-  if (point == kPointAscendant) return cusps_[1];
-  if (point == kPointMidheaven) return cusps_[10];
+  if (point >= 1 && point <= 12) return state_.positions[point];
+  if (point == kPointAscendant) return state_.cusps[1];
+  if (point == kPointMidheaven) return state_.cusps[10];
   throw EHoroscopeException("Incorrect Aspect Index.");
 }
 
@@ -41,8 +41,8 @@ void THoroscope::AspectStep() {
   own_.Clear();
   for (int i = 1; i < m; ++i)
     for (int j = i + 1; j <= m; ++j)
-      TryAspectSteps(own_, orbs_, i, j, SeparationMinutes(own[j], own[i]),
-                     true);
+      TryAspectSteps(own_, state_.orbs, i, j,
+                     SeparationMinutes(own[j], own[i]), true);
 
   const THoroscope& other = partner_ ? *partner_ : *this;
   const int otherCount = std::min(m, other.PointCount());
@@ -50,15 +50,15 @@ void THoroscope::AspectStep() {
   cross_.Clear();
   for (int i = 1; i <= m; ++i)
     for (int j = 1; j <= otherCount; ++j)
-      TryAspectSteps(cross_, orbs_, i, j, SeparationMinutes(own[i], partner[j]),
-                     false);
+      TryAspectSteps(cross_, state_.orbs, i, j,
+                     SeparationMinutes(own[i], partner[j]), false);
 }
 
 THoroscope::TAspectPoints THoroscope::AspectPoints() const {
   TAspectPoints points{};
-  for (int p = 1; p <= 12; ++p) points[p] = positions_[p];
-  points[kPointAscendant] = cusps_[1];
-  points[kPointMidheaven] = cusps_[10];
+  for (int p = 1; p <= 12; ++p) points[p] = state_.positions[p];
+  points[kPointAscendant] = state_.cusps[1];
+  points[kPointMidheaven] = state_.cusps[10];
   return points;
 }
 

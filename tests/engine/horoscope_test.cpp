@@ -112,7 +112,10 @@ TEST_P(RangedInputTest, RefusesValuesOutsideWithItsMessageAndKeepsTheOld) {
   const extended jd = chart_.JD();
   for (extended bad : {in.low - 0.01L, in.high + 0.01L, in.high + 100,
                        std::numeric_limits<extended>::quiet_NaN(),
-                       std::numeric_limits<extended>::infinity()}) {
+                       std::numeric_limits<extended>::infinity(),
+                       -std::numeric_limits<extended>::infinity(),
+                       std::numeric_limits<extended>::max(),
+                       std::numeric_limits<extended>::lowest()}) {
     try {
       (chart_.*in.set)(bad);
       ADD_FAILURE() << in.name << " took " << bad;
@@ -140,6 +143,107 @@ INSTANTIATE_TEST_SUITE_P(
         RangedInput{"SummerTime", &THoroscope::SetSummerTime,
                     &THoroscope::SummerTime, -12, 12, "Incorrect Summer Time!"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// ---- values no input can have ---------------------------------------------
+
+constexpr extended kNaN = std::numeric_limits<extended>::quiet_NaN();
+constexpr extended kInfinity = std::numeric_limits<extended>::infinity();
+constexpr int kIntMax = std::numeric_limits<int>::max();
+constexpr int kIntMin = std::numeric_limits<int>::min();
+
+struct ImpossibleInput {
+  const char* name;
+  std::function<void(THoroscope&)> apply;
+  const char* message;
+};
+
+void PrintTo(const ImpossibleInput& c, std::ostream* os) { *os << c.name; }
+
+class ImpossibleInputTest
+    : public ChartRecordTest,
+      public ::testing::WithParamInterface<ImpossibleInput> {};
+
+TEST_P(ImpossibleInputTest, IsRefusedWithItsMessageAndChangesNothing) {
+  const extended date = chart_.BirthDate(), start = chart_.GregorianStart();
+  const extended jd = chart_.JD();
+  try {
+    GetParam().apply(chart_);
+    FAIL() << "no exception";
+  } catch (const EHoroscopeException& e) {
+    EXPECT_STREQ(e.what(), GetParam().message);
+  }
+  EXPECT_EQ(chart_.BirthDate(), date);
+  EXPECT_EQ(chart_.GregorianStart(), start);
+  EXPECT_EQ(chart_.JD(), jd);
+  for (int kind = 0; kind < kAspectKinds; ++kind)
+    for (int p = 1; p <= kAspectPoints; ++p) EXPECT_EQ(chart_.Orb(kind, p), 0);
+  EXPECT_EQ(changes_, 0);
+}
+
+constexpr const char* kBadDate = "Incorrect Birth Date!";
+constexpr const char* kBadStart = "Incorrect Gregorian Start!";
+constexpr const char* kBadOrb = "Incorrect Orb Value!";
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ImpossibleInputTest,
+    ::testing::Values(
+        ImpossibleInput{"BirthDateNaN", [](THoroscope& c) { c.SetBirthDate(kNaN); }, kBadDate},
+        ImpossibleInput{"BirthDateInfinite", [](THoroscope& c) { c.SetBirthDate(kInfinity); }, kBadDate},
+        ImpossibleInput{"BirthDateMinusInfinite", [](THoroscope& c) { c.SetBirthDate(-kInfinity); }, kBadDate},
+        ImpossibleInput{"BirthDateBeyondInt", [](THoroscope& c) { c.SetBirthDate(2147483647.0101L); }, kBadDate},
+        ImpossibleInput{"BirthDateYear10000", [](THoroscope& c) { c.SetBirthDate(10000.0101L); }, kBadDate},
+        ImpossibleInput{"BirthDateJustAfterYear9999", [](THoroscope& c) { c.SetBirthDate(9999.99995L); }, kBadDate},
+        ImpossibleInput{"BirthDateBeforeYear0", [](THoroscope& c) { c.SetBirthDate(-0.0101L); }, kBadDate},
+        ImpossibleInput{"BirthDateHuge", [](THoroscope& c) { c.SetBirthDate(1e4000L); }, kBadDate},
+        ImpossibleInput{"GregorianStartNaN", [](THoroscope& c) { c.SetGregorianStart(kNaN); }, kBadStart},
+        ImpossibleInput{"GregorianStartInfinite", [](THoroscope& c) { c.SetGregorianStart(kInfinity); }, kBadStart},
+        ImpossibleInput{"GregorianStartBeyondInt", [](THoroscope& c) { c.SetGregorianStart(2147483647.0101L); }, kBadStart},
+        ImpossibleInput{"GregorianStartNegative", [](THoroscope& c) { c.SetGregorianStart(-1582.1015L); }, kBadStart},
+        ImpossibleInput{"OrbNegative", [](THoroscope& c) { c.SetOrb(1, 1, -1); }, kBadOrb},
+        ImpossibleInput{"OrbAboveHalfACircle", [](THoroscope& c) { c.SetOrb(1, 1, 181); }, kBadOrb},
+        ImpossibleInput{"OrbLargestInt", [](THoroscope& c) { c.SetOrb(13, 14, kIntMax); }, kBadOrb},
+        ImpossibleInput{"OrbSmallestInt", [](THoroscope& c) { c.SetOrb(13, 14, kIntMin); }, kBadOrb},
+        ImpossibleInput{"OrbRowOverflow", [](THoroscope& c) { c.SetOrb(kIntMin, 1, 1); }, "Incorrect Aspect Index."},
+        ImpossibleInput{"OrbPointOverflow", [](THoroscope& c) { c.SetOrb(1, kIntMax, 1); }, "Incorrect Aspect Index."},
+        ImpossibleInput{"HouseSystemSmallestInt", [](THoroscope& c) { c.SetHouseSystem(kIntMin); }, "Invalid House System!"},
+        ImpossibleInput{"HouseSystemLargestInt", [](THoroscope& c) { c.SetHouseSystem(kIntMax); }, "Invalid House System!"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+// The extremes an input can have go through every step without overflow
+// (the sanitizer build checks the arithmetic).
+TEST(ChartRecordLimits, TheExtremeInputsGoThroughTheTimeStep) {
+  THoroscope chart;
+  for (extended date : {0.0L, 9999.9999L, 9999.1231L, 0.0101L}) {
+    for (extended start : {0.0L, 9999.9999L}) {
+      chart.SetGregorianStart(start);
+      chart.SetBirthDate(date);
+      chart.SetZoneTime(12);
+      chart.SetSummerTime(-12);
+      chart.SetBirthTime(24);
+      EXPECT_TRUE(std::isfinite(chart.JD())) << date << " " << start;
+      chart.SetZoneTime(-12);
+      chart.SetSummerTime(12);
+      chart.SetBirthTime(0);
+      EXPECT_TRUE(std::isfinite(chart.JD())) << date << " " << start;
+      EXPECT_GE(chart.Weekday(), 0);
+      EXPECT_LE(chart.Weekday(), 6);
+    }
+  }
+  chart.SetOrb(13, 14, 180);
+  EXPECT_EQ(chart.Orb(12, 14), 180 * 60);
+}
+
+TEST(ChartRecordLimits, YearsAndModesOutsideTheirRangesCauseNoOverflow) {
+  THoroscope chart;
+  for (int v : {kIntMin, kIntMax}) {
+    chart.SetFromYear(v);
+    chart.SetToYear(v);
+    chart.SetAspectMode(v);
+  }
+  EXPECT_EQ(chart.FromYear(), 1996);
+  EXPECT_EQ(chart.ToYear(), 1997);
+  EXPECT_EQ(chart.AspectMode(), kIntMax);
+}
 
 // ---- when a chart recalculates ------------------------------------------
 
