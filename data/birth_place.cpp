@@ -69,7 +69,32 @@ class TPlaceClock {
     int OffsetMinutes() const { return zoneMinutes - summerMinutes; }  // UT - local
   };
 
+  // The place's reading at the moment `m` of its own clock. While the zone
+  // keeps mean time the place keeps the mean time of its own longitude, and
+  // it leaves it at the same instant as the zone: on the place's clock that
+  // is earlier than on the zone's west of the zone's reference point, later
+  // east of it.
   TReading At(const TLocalMoment& m) {
+    const TReading here = ZoneAt(m);
+    const std::optional<int> zoneMeanTime = MeanTimeNear(m.date);
+    if (!zoneMeanTime) return here;
+    const int own = NearOffset(MeanTimeMinutes(place_.longitude), *zoneMeanTime);
+    // The zone's clock at the instant the place's mean-time clock shows `m`.
+    const TReading there = ZoneAt(Shifted(m, own - *zoneMeanTime));
+    if (there.localMeanTime) return {own, 0, true};
+    // Standard time: where the zone's clock still showed mean time at `m`,
+    // the place has already left it, with the offset the zone took then.
+    return here.localMeanTime ? there : here;
+  }
+
+ private:
+  static TLocalMoment Shifted(const TLocalMoment& m, int minutes) {
+    return MomentAt(LocalDayOf(m.date), m.minute + minutes);
+  }
+
+  // The zone's own reading at the moment `m` of its clock; localMeanTime
+  // when the zone keeps the mean time of its reference point then.
+  TReading ZoneAt(const TLocalMoment& m) {
     TReading r;
     if (!summer_id_.empty())
       if (const auto summer = atlas_.SummerRowAt(summer_id_, m.date, m.minute))
@@ -77,28 +102,33 @@ class TPlaceClock {
     const auto zone = atlas_.ZoneRowAt(place_.zoneRef, m.date);
     if (!zone) return r;
     r.zoneMinutes = zone->offsetMinutes;
-    if (const auto meanTime = MeanTimeReference(*zone, m, r.OffsetMinutes())) {
-      r.zoneMinutes = NearOffset(MeanTimeMinutes(place_.longitude), *meanTime);
-      r.summerMinutes = 0;
-      r.localMeanTime = true;
-    }
+    r.localMeanTime = KeepsMeanTime(*zone, m, r.OffsetMinutes());
     return r;
   }
 
- private:
-  // The zone's mean-time offset when the clock at `m` keeps it: a row of
-  // mean time without summer rows, or, on the day the zone leaves mean time,
-  // the hours that its summer rows bridge back to the mean time of the row
-  // before (the zone's history ends mean time at its own moment, not at
-  // midnight).
-  std::optional<int> MeanTimeReference(const TZoneRow& zone, const TLocalMoment& m,
-                                       int offset) {
-    if (zone.localMeanTime && offset == zone.offsetMinutes) return zone.offsetMinutes;
-    if (zone.startDate != m.date || offset == zone.offsetMinutes) return std::nullopt;
-    const auto before = atlas_.ZoneRowBefore(zone.zoneId, zone.startDate);
-    if (before && before->localMeanTime && before->offsetMinutes == offset)
-      return before->offsetMinutes;
+  // The zone's mean-time offset when its row on `date` is one of mean time
+  // or follows one from the day before or the date itself (a clock moment
+  // on `date` may then still be mean time at the zone's reference point).
+  std::optional<int> MeanTimeNear(std::int64_t date) {
+    const auto zone = atlas_.ZoneRowAt(place_.zoneRef, date);
+    if (!zone) return std::nullopt;
+    if (zone->localMeanTime) return zone->offsetMinutes;
+    if (LocalDayOf(date) - LocalDayOf(zone->startDate) > 1) return std::nullopt;
+    const auto before = atlas_.ZoneRowBefore(zone->zoneId, zone->startDate);
+    if (before && before->localMeanTime) return before->offsetMinutes;
     return std::nullopt;
+  }
+
+  // Whether the zone's clock at `m` keeps the mean time of its reference
+  // point: a row of mean time without summer rows, or, on the day the zone
+  // leaves mean time, the hours that its summer rows bridge back to the
+  // mean time of the row before (the zone's history ends mean time at its
+  // own moment, not at midnight).
+  bool KeepsMeanTime(const TZoneRow& zone, const TLocalMoment& m, int offset) {
+    if (zone.localMeanTime && offset == zone.offsetMinutes) return true;
+    if (zone.startDate != m.date || offset == zone.offsetMinutes) return false;
+    const auto before = atlas_.ZoneRowBefore(zone.zoneId, zone.startDate);
+    return before && before->localMeanTime && before->offsetMinutes == offset;
   }
 
   TAtlasReader& atlas_;

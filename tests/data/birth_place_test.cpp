@@ -214,6 +214,9 @@ class DateLineTest : public testing::TempDatabaseTest {
     AddRow(atlas_.Table(TTableRole::trPlaces),
            {{"StateID", "1001"}, {"PlaceName", "Eastville"}, {"Latitude", 5920},
             {"Longitude", -1804}, {"ZoneRef", "1001"}, {"SummerRef", "1001"}});
+    AddRow(atlas_.Table(TTableRole::trPlaces),
+           {{"StateID", "1001"}, {"PlaceName", "Westville"}, {"Latitude", 5920},
+            {"Longitude", -1400}, {"ZoneRef", "1001"}, {"SummerRef", "1001"}});
   }
 
   void AddZone(const char* id, const char* name,
@@ -259,16 +262,40 @@ TEST_F(DateLineTest, MeanTimeEndsWhenTheZoneEndsIt) {
     EXPECT_EQ(p.zoneTime, c.zone) << c.date << " " << c.time;
     EXPECT_EQ(p.summerTime, c.summer) << c.date << " " << c.time;
   }
-  // No change at midnight; at noon the clocks go back 12 minutes (from mean
-  // time 12:00 to standard time 11:48), and the minute of the day never
-  // leaves 0..1439.
-  EXPECT_TRUE(
-      ResolveBirthPlace(atlas_, "Testland", "Eastville", 18930401, 1000).clockChanges.empty());
-  const TBirthPlace noon = ResolveBirthPlace(atlas_, "Testland", "Eastville", 18930401, 115000);
-  ASSERT_EQ(noon.clockChanges.size(), 1u);
-  EXPECT_EQ(noon.clockChanges[0].kind, TClockChangeKind::ckRepeated);
-  EXPECT_EQ(noon.clockChanges[0].changeMinute, 12 * 60);
-  EXPECT_EQ(noon.clockChanges[0].setToMinute, 11 * 60 + 48);
+}
+
+TEST_F(DateLineTest, APlaceLeavesMeanTimeAtTheZonesInstant) {
+  // The zone leaves its mean time (UTC+1:07) at noon on its clock, 10:53 UT.
+  // Eastville (UTC+1:12 by its longitude) shows 12:05 then and goes back to
+  // 11:53; Westville, at 14 degrees east (UTC+0:56), shows 11:49 and goes
+  // forward to 11:53.
+  using K = TClockChangeKind;
+  struct Case {
+    const char* place;
+    std::int64_t time;
+    bool change;
+    K kind;
+    int changeMinute, setToMinute;
+    bool meanTime;
+  };
+  const std::vector<Case> cases = {
+      {"Eastville", 1000, false, K::ckSkipped, 0, 0, true},
+      {"Eastville", 115000, false, K::ckSkipped, 0, 0, true},
+      {"Eastville", 115500, true, K::ckRepeated, 12 * 60 + 5, 11 * 60 + 53, true},
+      {"Eastville", 120600, false, K::ckSkipped, 0, 0, false},
+      {"Westville", 114800, false, K::ckSkipped, 0, 0, true},
+      {"Westville", 115000, true, K::ckSkipped, 11 * 60 + 49, 11 * 60 + 53, false},
+      {"Westville", 120000, false, K::ckSkipped, 0, 0, false},
+  };
+  for (const Case& c : cases) {
+    const TBirthPlace p = ResolveBirthPlace(atlas_, "Testland", c.place, 18930401, c.time);
+    EXPECT_EQ(p.localMeanTime, c.meanTime) << c.place << " " << c.time;
+    ASSERT_EQ(p.clockChanges.size(), c.change ? 1u : 0u) << c.place << " " << c.time;
+    if (!c.change) continue;
+    EXPECT_EQ(p.clockChanges[0].kind, c.kind) << c.place << " " << c.time;
+    EXPECT_EQ(p.clockChanges[0].changeMinute, c.changeMinute) << c.place << " " << c.time;
+    EXPECT_EQ(p.clockChanges[0].setToMinute, c.setToMinute) << c.place << " " << c.time;
+  }
 }
 
 }  // namespace

@@ -94,6 +94,26 @@ TEST_F(ShippedDatabaseTest, BirthPlacesBeforeStandardTimeKeepTheirOwnMeanTime) {
   EXPECT_EQ(later.zoneTime, -1.00L);
 }
 
+TEST_F(ShippedDatabaseTest, APlaceLeavesMeanTimeWhenItsZoneDoes) {
+  // Spain took Greenwich time at 00:00 UT on 1 January 1901. Benalup-Casas
+  // Viejas, 5 degrees 49 minutes west, kept its mean time (UT-0:23) until
+  // then: its clocks went forward from 23:37 to 00:00.
+  const std::string state = "Spain - Andalusia", place = "Benalup-Casas Viejas";
+  const TBirthPlace before = ResolveBirthPlace(*atlas_, state, place, 19001231, 233000);
+  EXPECT_TRUE(before.localMeanTime);
+  EXPECT_EQ(before.zoneTime, 0.23L);
+  EXPECT_TRUE(before.clockChanges.empty());
+  const TBirthPlace skipped = ResolveBirthPlace(*atlas_, state, place, 19001231, 234000);
+  ASSERT_EQ(skipped.clockChanges.size(), 1u);
+  EXPECT_EQ(skipped.clockChanges[0].kind, TClockChangeKind::ckSkipped);
+  EXPECT_EQ(skipped.clockChanges[0].changeMinute, 23 * 60 + 37);
+  EXPECT_EQ(skipped.clockChanges[0].setToMinute, 0);
+  const TBirthPlace after = ResolveBirthPlace(*atlas_, state, place, 19010101, 500);
+  EXPECT_FALSE(after.localMeanTime);
+  EXPECT_EQ(after.zoneTime - after.summerTime, 0.0L);
+  EXPECT_TRUE(after.clockChanges.empty());
+}
+
 TEST_F(ShippedDatabaseTest, PlacesCarryTheirZones) {
   const TBirthPlace london =
       ResolveBirthPlace(*atlas_, "United Kingdom - England", "London", 19800601, 120000);
