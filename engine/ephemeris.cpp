@@ -56,7 +56,7 @@ void TEphemeris::Open(const std::string& path) {
   if (!std::filesystem::is_regular_file(path, ec))
     throw std::runtime_error("File " + path + " not found!");
   const auto size = std::filesystem::file_size(path, ec);
-  if (ec || size < kBufferRecords * fmt::kRecordBytes)
+  if (ec || size < kWindowRecords * fmt::kRecordBytes)
     throw std::runtime_error("File " + path +
                              " is too short to be an ephemeris file.");
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -87,30 +87,31 @@ std::string TEphemeris::RangeText() const {
 }
 
 // One positioned read of the four records from r - 1 on.
-void TEphemeris::Fetch(long record) {
+void TEphemeris::Fetch(long record, TWindow& window) const {
   const off_t offset = static_cast<off_t>(record - 1) * fmt::kRecordBytes;
-  if (::pread(fd_, buffer_.data(), buffer_.size(), offset) !=
-      static_cast<ssize_t>(buffer_.size()))
+  if (::pread(fd_, window.data(), window.size(), offset) !=
+      static_cast<ssize_t>(window.size()))
     throw EHoroscopeException("Ephemeris file " + path_ +
                               " could not be read.");
 }
 
-int TEphemeris::ValueAt(int slot, long moment, long firstRecord) const {
+int TEphemeris::ValueAt(const TWindow& window, int slot, long moment,
+                        long firstRecord) {
   const int step = fmt::kStepDays[slot];
   const long record = moment / fmt::kRecordDays;
   const long index = (moment - record * fmt::kRecordDays) / step;
   const std::size_t byte = (record - firstRecord) * fmt::kRecordBytes +
                            fmt::FirstByte(slot) + 2 * index;
-  return static_cast<std::int16_t>(buffer_[byte] | (buffer_[byte + 1] << 8));
+  return fmt::StoredValue(window.data() + byte);
 }
 
-void TEphemeris::Interpolate(int slot, extended t, long firstRecord,
-                             TBodyReadings& out) const {
+void TEphemeris::Interpolate(const TWindow& window, int slot, extended t,
+                             long firstRecord, TBodyReadings& out) {
   const int step = fmt::kStepDays[slot];
   const long tb = static_cast<long>(Int(t / step)) * step;
   std::array<extended, 4> y;
   for (int k = 0; k < 4; ++k)
-    y[k] = ValueAt(slot, tb + (k - 1) * step, firstRecord);
+    y[k] = ValueAt(window, slot, tb + (k - 1) * step, firstRecord);
   UnwrapArcMinutes(y);
 
   const extended x = (t - tb + step) / step;
@@ -127,17 +128,18 @@ void TEphemeris::Interpolate(int slot, extended t, long firstRecord,
 }
 
 void TEphemeris::ReadBodies(std::string_view mask, extended jd,
-                            TBodyReadings& out) {
+                            TBodyReadings& out) const {
   if (fd_ < 0) throw EHoroscopeException("Invalid file handle. DOS Error 1");
   const extended t = jd - fmt::kEpochJD;
   if (!(jd >= FirstJD() && jd < EndJD()))
     throw EHoroscopeException("Date outside the ephemeris: " + path_ +
                               " covers " + RangeText() + ".");
   const long record = static_cast<long>(Trunc(t / fmt::kRecordDays));
-  Fetch(record);
+  TWindow window;
+  Fetch(record, window);
   for (int slot = 1; slot <= fmt::kBodyCount; ++slot) {
     if (slot <= static_cast<int>(mask.size()) && mask[slot - 1] == '1')
-      Interpolate(slot, t, record - 1, out);
+      Interpolate(window, slot, t, record - 1, out);
   }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
-// Reader of the tabulated ephemeris file "VYN.LNG": one seek and one
-// 320-byte read per look-up, four-point Lagrange interpolation per body.
+// Reader of the tabulated ephemeris file "VYN.LNG": one positioned 320-byte
+// read per look-up into the caller's own buffer, four-point Lagrange
+// interpolation per body. Look-ups may run from several threads at once;
+// opening and closing must not overlap a look-up.
 #include <array>
 #include <string>
 #include <string_view>
@@ -41,21 +43,24 @@ class TEphemeris {
 
   // Reads the bodies whose mask character (1-based position i = 1..11) is
   // '1' at the Julian day jd into `out`.
-  void ReadBodies(std::string_view mask, extended jd, TBodyReadings& out);
+  void ReadBodies(std::string_view mask, extended jd,
+                  TBodyReadings& out) const;
 
  private:
-  static constexpr int kBufferRecords = 4;
-  void Fetch(long record);
-  int ValueAt(int slot, long moment, long firstRecord) const;
-  void Interpolate(int slot, extended t, long firstRecord,
-                   TBodyReadings& out) const;
+  static constexpr int kWindowRecords = 4;
+  // The records r - 1 to r + 2 of one look-up.
+  using TWindow =
+      std::array<unsigned char, kWindowRecords * ephemeris_format::kRecordBytes>;
+  void Fetch(long record, TWindow& window) const;
+  static int ValueAt(const TWindow& window, int slot, long moment,
+                     long firstRecord);
+  static void Interpolate(const TWindow& window, int slot, extended t,
+                          long firstRecord, TBodyReadings& out);
   std::string RangeText() const;
 
   int fd_ = -1;  // read-only descriptor, -1 when closed
   std::string path_;
   long recordCount_ = 0;
-  std::array<unsigned char, kBufferRecords * ephemeris_format::kRecordBytes>
-      buffer_{};
 };
 
 // Cubic Lagrange polynomial through (0, y0), (1, y1), (2, y2), (3, y3) at x.

@@ -29,6 +29,11 @@ constexpr int FirstByte(int slot) {
   return offset;
 }
 
+// The signed 16-bit little-endian value stored at `bytes`.
+inline int StoredValue(const unsigned char* bytes) {
+  return static_cast<std::int16_t>(bytes[0] | (bytes[1] << 8));
+}
+
 static_assert(FirstByte(kBodyCount + 1) == kRecordBytes,
               "the steps must fill an 80-byte record exactly");
 static_assert(FirstByte(2) == 2 && FirstByte(3) == 34 && FirstByte(11) == 78);
