@@ -21,6 +21,18 @@ constexpr std::array<int, fmt::kBodyCount + 1> kLookAhead = {
 
 constexpr bool HasRetrogradeTest(int slot) { return slot >= 3 && slot <= 10; }
 
+// The path with each NUL character written as \0.
+std::string PrintablePath(const std::string& path) {
+  std::string text;
+  for (char c : path) {
+    if (c == '\0')
+      text += "\\0";
+    else
+      text += c;
+  }
+  return text;
+}
+
 std::string DateTextOf(extended jd) {
   constexpr long kFirstGregorianDay = 2299161;  // 1582-10-15
   return DateText(JulianDayToDate(kFirstGregorianDay, jd), "yyyy-MM-dd");
@@ -50,19 +62,25 @@ TEphemeris& TEphemeris::Shared() {
   return instance;
 }
 
-void TEphemeris::Open(const std::string& path) {
+void TEphemeris::Open(const std::string& path, TSunMotion sunMotion) {
   Close();
+  if (path.find('\0') != std::string::npos)
+    throw std::runtime_error("File name " + PrintablePath(path) +
+                             " holds a NUL character!");
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec))
     throw std::runtime_error("File " + path + " not found!");
-  const auto size = std::filesystem::file_size(path, ec);
-  if (ec || size < kWindowRecords * fmt::kRecordBytes)
-    throw std::runtime_error("File " + path +
-                             " is too short to be an ephemeris file.");
-  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) throw std::runtime_error("File " + path + " cannot be opened!");
-  path_ = path;
-  recordCount_ = static_cast<long>(size / fmt::kRecordBytes);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw std::runtime_error("File " + path + " cannot be opened!");
+  try {
+    const long records = CheckEphemerisFile(fd, path, sunMotion);
+    fd_ = fd;
+    path_ = path;
+    recordCount_ = records;
+  } catch (...) {
+    ::close(fd);
+    throw;
+  }
 }
 
 void TEphemeris::Close() {
@@ -89,8 +107,7 @@ std::string TEphemeris::RangeText() const {
 // One positioned read of the four records from r - 1 on.
 void TEphemeris::Fetch(long record, TWindow& window) const {
   const off_t offset = static_cast<off_t>(record - 1) * fmt::kRecordBytes;
-  if (::pread(fd_, window.data(), window.size(), offset) !=
-      static_cast<ssize_t>(window.size()))
+  if (!ReadFully(fd_, window.data(), window.size(), offset))
     throw EHoroscopeException("Ephemeris file " + path_ +
                               " could not be read.");
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/angles.h"
+#include "engine/ephemeris_file.h"
 #include "engine/ephemeris_format.h"
 
 namespace vyn {
@@ -29,10 +30,15 @@ class TEphemeris {
   // The one file shared by every chart record of the program.
   static TEphemeris& Shared();
 
-  // Opens the file read-only; a general exception "File <path> not found!"
-  // when it does not exist, another one when it cannot be opened or holds no
-  // whole record. Reopening first closes the previous file.
-  void Open(const std::string& path);
+  // Opens the file read-only and checks all of it; a general exception
+  // "File <path> not found!" when it does not exist, and one naming the file
+  // and the fault when the path holds a NUL character, the file cannot be
+  // read, its size is not a whole number of at least four records, a value
+  // is not a longitude 0 to 21599, or (when checked) the Sun's motion
+  // between two records is not 0.9 to 1.1 degrees a day. Opening first
+  // closes the previous file; a refused file leaves the reader closed.
+  void Open(const std::string& path,
+            TSunMotion sunMotion = TSunMotion::kChecked);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
   const std::string& Path() const { return path_; }

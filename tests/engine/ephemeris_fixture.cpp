@@ -73,6 +73,16 @@ std::unique_ptr<TTestEphemerisFile> WriteSkies(const std::vector<TSky>& skies) {
       });
 }
 
+std::unique_ptr<TTestEphemerisFile> WriteSkiesWithMovingSun(
+    const std::vector<TSky>& skies) {
+  return std::make_unique<TTestEphemerisFile>(
+      static_cast<long>(skies.size()) * kRecordsPerSky,
+      [skies](long record, int slot, int) {
+        return slot == 1 ? MovingSun(record)
+                         : skies[record / kRecordsPerSky][slot];
+      });
+}
+
 extended BirthDateOfMoment(long t) {
   constexpr long kFirstGregorianDay = 2299161;
   const long date = JulianDayToDate(kFirstGregorianDay, fmt::kEpochJD + t);
@@ -86,7 +96,7 @@ void ChartOnSkies::TearDown() {
 
 void ChartOnSkies::UseSkies(const std::vector<TSky>& skies) {
   file_ = WriteSkies(skies);
-  TEphemeris::Shared().Open(file_->Path());
+  TEphemeris::Shared().Open(file_->Path(), TSunMotion::kUnchecked);
 }
 
 void ChartOnSkies::PlaceAtSky(THoroscope& chart, int b) {

@@ -74,6 +74,18 @@ inline constexpr long kRecordsPerSky = 8;
 // Sky b fills records 8b to 8b + 7.
 std::unique_ptr<TTestEphemerisFile> WriteSkies(const std::vector<TSky>& skies);
 
+// As WriteSkies, but the Sun advances one degree a day from 0 degrees at the
+// epoch, as the check at open requires of a real table; the skies' Sun
+// values are not used.
+std::unique_ptr<TTestEphemerisFile> WriteSkiesWithMovingSun(
+    const std::vector<TSky>& skies);
+
+// Arc minutes of that Sun in a record.
+constexpr int MovingSun(long record) {
+  return static_cast<int>(record * ephemeris_format::kRecordDays * 60 %
+                          ephemeris_format::kArcMinutesPerCircle);
+}
+
 // Days after the epoch of the moment used for sky b: a record boundary in
 // the middle of its records, so every body reads its stored value exactly.
 constexpr long SkyMoment(int b) { return kRecordsPerSky * 32 * b + 96; }

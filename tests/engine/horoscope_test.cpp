@@ -474,7 +474,7 @@ TEST_F(ActivationTest, WithoutVynLngInTheApplicationDirectoryFailsAndStaysInacti
 
 TEST_F(ActivationTest, OpensTheFileOfTheApplicationDirectoryInAnyLetterCase) {
   TEphemeris::Shared().Close();
-  const auto sky = test::WriteSkies({kQuietSky});
+  const auto sky = test::WriteSkiesWithMovingSun({kQuietSky});
   test::TTempDirectory dir;
   std::filesystem::copy_file(sky->Path(), dir.Path() + "/vyn.lng");
   SetAppDirectory(dir.Path());
