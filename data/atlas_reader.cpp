@@ -226,6 +226,18 @@ std::optional<TZoneRow> TAtlasReader::ZoneRowAt(const std::string& zoneId,
   });
 }
 
+std::optional<TZoneRow> TAtlasReader::FirstZoneRow(const std::string& zoneId) {
+  const std::string& table = NameOf(TTableRole::trZones);
+  return Reading(table, [&] {
+    TSqliteStatement& statement = statements_.Prepared(
+        "SELECT StartDate, TimeDelta, LMT FROM ZONE WHERE ZoneID = ?1 "
+        "ORDER BY StartDate LIMIT 1");
+    TStatementRun run(statement);
+    statement.Bind(1, TVynValue(zoneId));
+    return ZoneRowFrom(statement, table, zoneId);
+  });
+}
+
 std::optional<TZoneRow> TAtlasReader::ZoneRowBefore(const std::string& zoneId,
                                                     std::int64_t startDate) {
   const std::string& table = NameOf(TTableRole::trZones);

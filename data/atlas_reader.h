@@ -71,6 +71,8 @@ class TAtlasReader {
   // The zone's history row in force on `date` (YYYYMMDD): its last row
   // starting on or before the date.
   std::optional<TZoneRow> ZoneRowAt(const std::string& zoneId, std::int64_t date);
+  // The zone's first history row.
+  std::optional<TZoneRow> FirstZoneRow(const std::string& zoneId);
   // The zone's row before the one starting on `startDate`.
   std::optional<TZoneRow> ZoneRowBefore(const std::string& zoneId,
                                         std::int64_t startDate);

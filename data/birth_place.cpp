@@ -99,7 +99,7 @@ class TPlaceClock {
     if (!summer_id_.empty())
       if (const auto summer = atlas_.SummerRowAt(summer_id_, m.date, m.minute))
         r.summerMinutes = summer->advanceMinutes;
-    const auto zone = atlas_.ZoneRowAt(place_.zoneRef, m.date);
+    const auto zone = ZoneRowOn(m.date);
     if (!zone) return r;
     r.zoneMinutes = zone->offsetMinutes;
     r.localMeanTime = KeepsMeanTime(*zone, m, r.OffsetMinutes());
@@ -110,12 +110,22 @@ class TPlaceClock {
   // or follows one from the day before or the date itself (a clock moment
   // on `date` may then still be mean time at the zone's reference point).
   std::optional<int> MeanTimeNear(std::int64_t date) {
-    const auto zone = atlas_.ZoneRowAt(place_.zoneRef, date);
+    const auto zone = ZoneRowOn(date);
     if (!zone) return std::nullopt;
     if (zone->localMeanTime) return zone->offsetMinutes;
     if (LocalDayOf(date) - LocalDayOf(zone->startDate) > 1) return std::nullopt;
     const auto before = atlas_.ZoneRowBefore(zone->zoneId, zone->startDate);
     if (before && before->localMeanTime) return before->offsetMinutes;
+    return std::nullopt;
+  }
+
+  // The zone's history row on `date`; before its history begins, its first
+  // row when that is one of mean time (places kept mean time before any
+  // history the source records).
+  std::optional<TZoneRow> ZoneRowOn(std::int64_t date) {
+    if (auto zone = atlas_.ZoneRowAt(place_.zoneRef, date)) return zone;
+    auto first = atlas_.FirstZoneRow(place_.zoneRef);
+    if (first && first->localMeanTime) return first;
     return std::nullopt;
   }
 
@@ -208,10 +218,12 @@ TBirthPlace ResolveBirthPlace(TDataCollection& collection, const std::string& st
   TTransaction readTransaction(collection.Database().Connection(),
                                TTransactionKind::tkRead);
   const auto stateRow = atlas.StateByName(state);
-  if (!stateRow) throw EAtlasError("the atlas has no state \"" + state + "\"");
+  if (!stateRow)
+    throw EAtlasError(TAtlasMissing::amState, "the atlas has no state \"" + state + "\"");
   const auto placeRow = atlas.PlaceByKey(stateRow->stateId, place);
   if (!placeRow)
-    throw EAtlasError("the atlas has no place \"" + place + "\" in \"" + state + "\"");
+    throw EAtlasError(TAtlasMissing::amPlace,
+                      "the atlas has no place \"" + place + "\" in \"" + state + "\"");
 
   TBirthPlace result;
   result.stateName = state;

@@ -19,10 +19,19 @@ namespace vyn {
 
 class TDataCollection;
 
-// A state or place that the atlas does not hold.
+// What the atlas lacks when it cannot resolve a birth place.
+enum class TAtlasMissing { amState, amPlace };
+
+// A state or place that the atlas does not hold; Missing() tells which, so
+// callers need not read the message.
 class EAtlasError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  EAtlasError(TAtlasMissing missing, const std::string& message)
+      : std::runtime_error(message), missing_(missing) {}
+  TAtlasMissing Missing() const { return missing_; }
+
+ private:
+  TAtlasMissing missing_;
 };
 
 struct TBirthPlace {

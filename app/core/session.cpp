@@ -129,8 +129,7 @@ TBirthPlace TSession::ResolvePlace(const std::string& state, const std::string& 
     try {
       return ResolveBirthPlace(tables, state, place, date, time);
     } catch (const EAtlasError& e) {
-      const bool noState = std::string_view(e.what()).find("no state") != std::string_view::npos;
-      if (!noState) throw TInputError(placeField, e.what());
+      if (e.Missing() == TAtlasMissing::amPlace) throw TInputError(placeField, e.what());
       throw TInputError(stateField, e.what() + NearestStatesText(tables, state));
     }
   });

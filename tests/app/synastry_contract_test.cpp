@@ -223,6 +223,17 @@ INSTANTIATE_TEST_SUITE_P(
         TBadInput{"UnknownPlace",
                   {{"charts", {{{"State", "Sweden"}, {"Place", "Atlantis"}}}}},
                   "charts[0].Place", "no place \"Atlantis\" in \"Sweden\""},
+        // A place named like a missing state is still a missing place.
+        TBadInput{"PlaceNamedLikeAMissingState",
+                  {{"charts", {{{"State", "Sweden"}, {"Place", "no state"}}}}},
+                  "charts[0].Place", "no place \"no state\" in \"Sweden\""},
+        // A country the atlas holds as regions, and a typing error.
+        TBadInput{"CountryOfRegions",
+                  {{"charts", {{{"State", "Germany"}, {"Place", "Munich"}}}}},
+                  "charts[0].State", "nearest states are \"Germany - Baden-W"},
+        TBadInput{"StateMistyped",
+                  {{"charts", {{{"State", "Germny"}, {"Place", "Munich"}}}}},
+                  "charts[0].State", "\"Germany - Bavaria\""},
         TBadInput{"PlaceWithoutState",
                   {{"charts", {{{"Place", "Stockholm"}}}}},
                   "charts[0].State", "needs both State and Place"},

@@ -78,6 +78,11 @@ TEST_F(BirthPlaceTest, BeforeStandardTimeThePlaceKeepsItsOwnMeanTime) {
   EXPECT_EQ(p.longitude, -1804);
   EXPECT_EQ(p.zoneName, "Europe/Testing");
   EXPECT_EQ(p.gregorianStart, 1700.0301L);
+  // Before the history begins (1850) the place kept its mean time as well.
+  const TBirthPlace earlier = Resolve(17240422, 120000);
+  EXPECT_TRUE(earlier.localMeanTime);
+  EXPECT_EQ(earlier.zoneTime, -1.12L);
+  EXPECT_TRUE(earlier.clockChanges.empty());
 }
 
 TEST_F(BirthPlaceTest, BridgedHoursOfTheChangeDayAreStandardTime) {
@@ -157,13 +162,16 @@ TEST_F(BirthPlaceTest, MissingStateOrPlaceIsNamed) {
     ResolveBirthPlace(atlas_, "Nowhere", "Eastville", 19800101, 0);
     FAIL();
   } catch (const EAtlasError& e) {
+    EXPECT_EQ(e.Missing(), TAtlasMissing::amState);
     EXPECT_NE(std::string(e.what()).find("\"Nowhere\""), std::string::npos);
   }
+  // A place name that reads like a missing state is still a missing place.
   try {
-    ResolveBirthPlace(atlas_, "Testland", "Westville", 19800101, 0);
+    ResolveBirthPlace(atlas_, "Testland", "no state", 19800101, 0);
     FAIL();
   } catch (const EAtlasError& e) {
-    EXPECT_NE(std::string(e.what()).find("\"Westville\" in \"Testland\""),
+    EXPECT_EQ(e.Missing(), TAtlasMissing::amPlace);
+    EXPECT_NE(std::string(e.what()).find("\"no state\" in \"Testland\""),
               std::string::npos);
   }
 }

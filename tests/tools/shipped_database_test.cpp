@@ -88,6 +88,13 @@ TEST_F(ShippedDatabaseTest, BirthPlacesBeforeStandardTimeKeepTheirOwnMeanTime) {
   EXPECT_TRUE(stockholm.localMeanTime);
   EXPECT_EQ(stockholm.zoneTime, MeanTimeOffset(stockholm.longitude));
   EXPECT_EQ(stockholm.gregorianStart, 1753.0301L);
+  // Kant's birth in Königsberg (20 degrees 31 minutes east), before the
+  // zone histories begin in 1850.
+  const TBirthPlace kant = ResolveBirthPlace(*atlas_, "Russia - Kaliningrad Oblast",
+                                             "Kaliningrad", 17240422, 50000);
+  EXPECT_TRUE(kant.localMeanTime);
+  EXPECT_EQ(kant.zoneTime, -1.22L);
+  EXPECT_EQ(kant.gregorianStart, 1610.0902L);
   const TBirthPlace later =
       ResolveBirthPlace(*atlas_, "Sweden", "Stockholm", 19500101, 120000);
   EXPECT_FALSE(later.localMeanTime);
