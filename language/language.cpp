@@ -60,14 +60,21 @@ struct TTokenSource {
   std::vector<std::string> lines;
 };
 
+// The token list from the help table, read without moving the table's
+// cursor: a help window may be browsing the same table.
 TTokenSource ReadHelpRecord(TVynTable& table) {
   TTokenSource source{"Table \"" + table.TableName() + "\", HelpNo " +
                           std::to_string(kTokenListHelpNo),
                       {}};
   if (!table.Active()) table.Open();
-  if (!table.FindKey({TVynValue(kTokenListHelpNo)}))
+  const std::optional<std::size_t> number = table.Layout().FieldIndex("HelpNo");
+  const std::optional<std::size_t> text = table.Layout().FieldIndex("HelpText");
+  if (!number || !text)
+    throw ETokenListError(source.name, "the table has no fields HelpNo and HelpText");
+  const std::vector<TTableRow> rows = table.ReadRows({TVynValue(kTokenListHelpNo)}, 1);
+  if (rows.empty() || rows[0].Values[*number].Integer() != kTokenListHelpNo)
     throw ETokenListError(source.name, "no such record, so there is no token list");
-  source.lines = TextLines(table.FieldByName("HelpText").AsBytes());
+  source.lines = TextLines(rows[0].Values[*text].Bytes());
   return source;
 }
 
@@ -97,15 +104,15 @@ TLanguage::TLanguage() = default;
 void TLanguage::SetCountry(std::string_view code) {
   const std::string two = CutToCharacters(code, 2);
   if (two == country_) return;
-  const TScreenFont old_font = screen_font_;
+  const TScreenFont old_font = screenFont_;
   const TCountry old_country = country_;
-  screen_font_ = ReadScreenFont(AppFilePath(kScreenFontFileName));
+  screenFont_ = ReadScreenFont(AppFilePath(kScreenFontFileName));
   country_ = two;
   if (!active_) return;
   try {
     LoadTokens();
   } catch (...) {
-    screen_font_ = old_font;
+    screenFont_ = old_font;
     country_ = old_country;
     throw;
   }
@@ -125,13 +132,13 @@ void TLanguage::SetActive(bool value) {
 }
 
 void TLanguage::LoadTokens() {
-  const TTokenSource source = ReadTokenSource(help_table_, OnGetTokens, country_);
+  const TTokenSource source = ReadTokenSource(helpTable_, OnGetTokens, country_);
   tokens_ = TTokenList::Parse(source.lines, source.name);
   if (OnOrbNames) OnOrbNames(OrbStrengthNames());
 }
 
 void TLanguage::SetScreenFontName(const std::string& name) {
-  if (name != screen_font_.Name) screen_font_.Name = name;
+  if (name != screenFont_.Name) screenFont_.Name = name;
 }
 
 std::string TLanguage::PlanetGlyph(int i) { return GlyphOf(kBodyGlyphBytes, i); }

@@ -40,8 +40,8 @@ class TLanguage {
   TLanguage& operator=(const TLanguage&) = delete;
 
   // The help table of the current language, or none; not owned.
-  TVynTable* HelpTable() const { return help_table_; }
-  void SetHelpTable(TVynTable* table) { help_table_ = table; }
+  TVynTable* HelpTable() const { return helpTable_; }
+  void SetHelpTable(TVynTable* table) { helpTable_ = table; }
 
   const TCountry& Country() const { return country_; }
   // Only the first two characters count. A different code reads VYN.STD
@@ -56,8 +56,8 @@ class TLanguage {
   void SetActive(bool value);
 
   // Stored only.
-  bool TestMode() const { return test_mode_; }
-  void SetTestMode(bool value) { test_mode_ = value; }
+  bool TestMode() const { return testMode_; }
+  void SetTestMode(bool value) { testMode_ = value; }
 
   // Fired after each completed token load while active.
   TNotifyEvent OnChange;
@@ -78,11 +78,11 @@ class TLanguage {
   const TTokenList& Tokens() const { return tokens_; }
 
   // The screen font of the current language (from VYN.STD).
-  const std::string& ScreenFontName() const { return screen_font_.Name; }
+  const std::string& ScreenFontName() const { return screenFont_.Name; }
   void SetScreenFontName(const std::string& name);
-  bool ScreenFontBold() const { return screen_font_.Bold; }
-  int ScreenFontSize() const { return screen_font_.Size; }
-  const TScreenFont& ScreenFont() const { return screen_font_; }
+  bool ScreenFontBold() const { return screenFont_.Bold; }
+  int ScreenFontSize() const { return screenFont_.Size; }
+  const TScreenFont& ScreenFont() const { return screenFont_; }
 
   bool IsJapanese() const { return country_ == kJapaneseCode; }
 
@@ -129,12 +129,12 @@ class TLanguage {
   std::string CoordinateText(extended x, int positive_token, int negative_token) const;
   std::string OrdinalSuffix(int n) const;
 
-  TVynTable* help_table_ = nullptr;
+  TVynTable* helpTable_ = nullptr;
   TCountry country_{kInitialCountry};
   bool active_ = false;
-  bool test_mode_ = false;
+  bool testMode_ = false;
   TTokenList tokens_;
-  TScreenFont screen_font_;
+  TScreenFont screenFont_;
 };
 
 }  // namespace vyn

@@ -13,13 +13,13 @@ class EFileSaveError : public std::runtime_error {
  public:
   EFileSaveError(const std::string& file_name, const std::string& reason)
       : std::runtime_error("Cannot save \"" + file_name + "\": " + reason),
-        file_name_(file_name),
+        fileName_(file_name),
         reason_(reason) {}
-  const std::string& FileName() const { return file_name_; }
+  const std::string& FileName() const { return fileName_; }
   const std::string& Reason() const { return reason_; }
 
  private:
-  std::string file_name_;
+  std::string fileName_;
   std::string reason_;
 };
 

@@ -117,12 +117,12 @@ std::string ReadWholeFile(const std::string& path, std::string& error) {
 }  // namespace
 
 TIniFile::TIniFile(const std::string& path) : path_(ResolvePathNoCase(path)) {
-  Parse(ReadWholeFile(path_, read_error_));
+  Parse(ReadWholeFile(path_, readError_));
 }
 
 void TIniFile::Parse(std::string_view content) {
   if (content.starts_with(kByteOrderMark)) {
-    byte_order_mark_ = kByteOrderMark;
+    byteOrderMark_ = kByteOrderMark;
     content.remove_prefix(kByteOrderMark.size());
   }
   while (!content.empty()) {
@@ -140,7 +140,7 @@ void TIniFile::Parse(std::string_view content) {
     content.remove_prefix(newline == std::string_view::npos ? content.size()
                                                             : newline + 1);
   }
-  if (!lines_.empty() && !lines_.front().End.empty()) line_end_ = lines_.front().End;
+  if (!lines_.empty() && !lines_.front().End.empty()) lineEnd_ = lines_.front().End;
 }
 
 std::optional<std::size_t> TIniFile::FindKey(std::string_view section,
@@ -179,9 +179,9 @@ std::size_t TIniFile::EndOfSectionKeys(std::size_t header) const {
 
 void TIniFile::InsertLine(std::size_t position, std::string text) {
   if (position == lines_.size() && !lines_.empty() && lines_.back().End.empty())
-    lines_.back().End = line_end_;
+    lines_.back().End = lineEnd_;
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position),
-                TLine{std::move(text), line_end_});
+                TLine{std::move(text), lineEnd_});
   modified_ = true;
 }
 
@@ -252,17 +252,17 @@ void TIniFile::WriteBool(std::string_view section, std::string_view key, bool va
 }
 
 std::string TIniFile::Text() const {
-  std::string text = byte_order_mark_;
+  std::string text = byteOrderMark_;
   for (const TLine& line : lines_) text += line.Text + line.End;
   return text;
 }
 
 void TIniFile::Save() {
   if (!modified_) return;
-  if (!read_error_.empty())
+  if (!readError_.empty())
     throw ESettingsFileError(
         "save", path_,
-        "it could not be read (" + read_error_ + "), so saving would lose its contents");
+        "it could not be read (" + readError_ + "), so saving would lose its contents");
   try {
     WriteFileAtomically(path_, Text());
   } catch (const EFileSaveError& e) {

@@ -36,7 +36,7 @@ class TIniFile {
   // The path as resolved on disk (the given spelling for a new file).
   const std::string& FileName() const { return path_; }
   // Why an existing file could not be read; empty when it was read.
-  const std::string& ReadError() const { return read_error_; }
+  const std::string& ReadError() const { return readError_; }
 
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view default_value) const;
@@ -82,9 +82,9 @@ class TIniFile {
   void InsertLine(std::size_t position, std::string text);
 
   std::string path_;
-  std::string read_error_;
-  std::string byte_order_mark_;
-  std::string line_end_ = "\n";  // for new lines: the file's first line end
+  std::string readError_;
+  std::string byteOrderMark_;
+  std::string lineEnd_ = "\n";  // for new lines: the file's first line end
   std::vector<TLine> lines_;
   bool modified_ = false;
 };

@@ -7,7 +7,7 @@ ESettingsFileError::ESettingsFileError(const std::string& action,
                                        const std::string& reason)
     : std::runtime_error("Cannot " + action + " the settings file \"" +
                          file_name + "\": " + reason),
-      file_name_(file_name),
+      fileName_(file_name),
       reason_(reason) {}
 
 }  // namespace vyn

@@ -12,11 +12,11 @@ class ESettingsFileError : public std::runtime_error {
   ESettingsFileError(const std::string& action, const std::string& file_name,
                      const std::string& reason);
 
-  const std::string& FileName() const { return file_name_; }
+  const std::string& FileName() const { return fileName_; }
   const std::string& Reason() const { return reason_; }
 
  private:
-  std::string file_name_;
+  std::string fileName_;
   std::string reason_;
 };
 

@@ -60,24 +60,24 @@ TPlaceParts SplitPlace(std::string_view place) {
 }  // namespace
 
 TVynSetup::TVynSetup(TSetupOptions options)
-    : app_directory_(WithTrailingSlash(options.AppDirectory.empty()
+    : appDirectory_(WithTrailingSlash(options.AppDirectory.empty()
                                            ? vyn::AppDirectory()
                                            : options.AppDirectory)),
-      double_byte_(options.DoubleByte),
-      screen_width_(options.ScreenWidth),
-      screen_height_(options.ScreenHeight) {
+      doubleByte_(options.DoubleByte),
+      screenWidth_(options.ScreenWidth),
+      screenHeight_(options.ScreenHeight) {
   ReadInstallation();
   SetDefaults();
 }
 
 std::string TVynSetup::FilePath(std::string_view file_name) const {
   if (file_name.starts_with('/')) return std::string(file_name);
-  return JoinPath(app_directory_, std::string(file_name));
+  return JoinPath(appDirectory_, std::string(file_name));
 }
 
 void TVynSetup::ReadInstallation() {
   const TIniFile ini(FilePath(kInstallationFile));
-  source_path_ = ini.ReadString("Installation", "SourcePath", "");
+  sourcePath_ = ini.ReadString("Installation", "SourcePath", "");
   for (int n = 1; n <= kMaxCountries; ++n) {
     std::string entry = ini.ReadString("Languages", "Country" + std::to_string(n), "");
     if (!entry.empty()) countries_.push_back(std::move(entry));
@@ -88,20 +88,20 @@ void TVynSetup::ReadInstallation() {
 // items keep theirs.
 void TVynSetup::SetDefaults() {
   system_ = {};
-  orb_set_name_.clear();
+  orbSetName_.clear();
   place_.clear();
-  selected_country_ = 0;
-  placements_ = DefaultWindowPlacements(screen_width_, screen_height_);
+  selectedCountry_ = 0;
+  placements_ = DefaultWindowPlacements(screenWidth_, screenHeight_);
   analyse_ = {};
   if (EditionCode() == "JP") {
     analyse_.FromYear = 1997;
     analyse_.ToYear = 2000;
   }
-  interpretation_print_ = {};
-  print_options_ = {};
-  print_layout_ = DefaultPrintLayout(double_byte_);
-  wheel_drawing_ = {};
-  interpretation_ = DefaultInterpretation(double_byte_);
+  interpretationPrint_ = {};
+  printOptions_ = {};
+  printLayout_ = DefaultPrintLayout(doubleByte_);
+  wheelDrawing_ = {};
+  interpretation_ = DefaultInterpretation(doubleByte_);
   debug_ = {};
   goodies_ = {};
 }
@@ -111,21 +111,21 @@ bool TVynSetup::LoadSettings(const std::string& file_name) {
   if (!ini.ReadError().empty()) return false;
   SetDefaults();
   TSettingsReader reader(ini);
-  ExchangeSystem(reader, system_, orb_set_name_);
+  ExchangeSystem(reader, system_, orbSetName_);
   if (!IsHouseSystem(system_.HouseSystem)) system_.HouseSystem = TSystemSettings{}.HouseSystem;
-  if (orb_set_name_.empty()) orb_set_name_ = standard_orb_names_[1];
-  ExchangePlaceAndCountry(reader, place_, selected_country_);
+  if (orbSetName_.empty()) orbSetName_ = standardOrbNames_[1];
+  ExchangePlaceAndCountry(reader, place_, selectedCountry_);
   ExchangeWindows(reader, placements_);
   ExchangeAnalyse(reader, analyse_);
-  ExchangeInterpretationPrint(reader, interpretation_print_);
-  ExchangePrintOptions(reader, print_options_);
+  ExchangeInterpretationPrint(reader, interpretationPrint_);
+  ExchangePrintOptions(reader, printOptions_);
   ReadEditionPrintItems(ini);
-  ExchangePrintLayout(reader, print_layout_);
-  if (!IsColumnCount(print_layout_.Columns)) print_layout_.Columns = TPrintLayoutSettings{}.Columns;
-  ExchangeWheelDrawing(reader, wheel_drawing_);
+  ExchangePrintLayout(reader, printLayout_);
+  if (!IsColumnCount(printLayout_.Columns)) printLayout_.Columns = TPrintLayoutSettings{}.Columns;
+  ExchangeWheelDrawing(reader, wheelDrawing_);
   // -16 is how older files hold the button-face colour.
-  if (wheel_drawing_.BackgroundColor == ColorOfStored(-16))
-    wheel_drawing_.BackgroundColor = kButtonFaceColor;
+  if (wheelDrawing_.BackgroundColor == ColorOfStored(-16))
+    wheelDrawing_.BackgroundColor = kButtonFaceColor;
   ExchangeInterpretation(reader, interpretation_);
   ExchangeDebug(reader, debug_);
   ExchangeGoodies(reader, goodies_);
@@ -147,12 +147,12 @@ void TVynSetup::SaveSettings(const std::string& file_name, bool full) {
   TIniFile ini(FilePath(file_name));
   TSettingsWriter writer(ini);
   if (full) {
-    ExchangeSystem(writer, system_, orb_set_name_);
-    ExchangePlaceAndCountry(writer, place_, selected_country_);
+    ExchangeSystem(writer, system_, orbSetName_);
+    ExchangePlaceAndCountry(writer, place_, selectedCountry_);
     ExchangeWindows(writer, placements_);
     ExchangeAnalyse(writer, analyse_);
-    ExchangePrintLayout(writer, print_layout_);
-    ExchangeWheelDrawing(writer, wheel_drawing_);
+    ExchangePrintLayout(writer, printLayout_);
+    ExchangeWheelDrawing(writer, wheelDrawing_);
     ExchangeInterpretation(writer, interpretation_);
   } else {
     writer.Section("System");
@@ -175,14 +175,14 @@ void TVynSetup::SaveKeyFile() const {
 void TVynSetup::SaveInterpretationPrintOptions() {
   TIniFile ini(FilePath(kInterpretationPrintFile));
   TSettingsWriter writer(ini);
-  ExchangeInterpretationPrint(writer, interpretation_print_);
+  ExchangeInterpretationPrint(writer, interpretationPrint_);
   ini.Save();
 }
 
 void TVynSetup::SavePageLayout() {
   TIniFile ini(FilePath(kPageLayoutFile));
   TSettingsWriter writer(ini);
-  ExchangePrintLayout(writer, print_layout_);
+  ExchangePrintLayout(writer, printLayout_);
   ini.Save();
 }
 
@@ -198,9 +198,9 @@ std::string TVynSetup::CountryCode() const {
     if (OnMissingCountry) OnMissingCountry(kMissingCountryMessage);
     return "##";
   }
-  const bool selected = selected_country_ >= 1 &&
-                        selected_country_ <= static_cast<int>(countries_.size());
-  return countries_[selected ? selected_country_ - 1 : 0].substr(0, 2);
+  const bool selected = selectedCountry_ >= 1 &&
+                        selectedCountry_ <= static_cast<int>(countries_.size());
+  return countries_[selected ? selectedCountry_ - 1 : 0].substr(0, 2);
 }
 
 std::string TVynSetup::EditionCode() const {
@@ -208,7 +208,7 @@ std::string TVynSetup::EditionCode() const {
 }
 
 void TVynSetup::SelectCountry(int n) {
-  if (n > 0 && n <= static_cast<int>(countries_.size())) selected_country_ = n;
+  if (n > 0 && n <= static_cast<int>(countries_.size())) selectedCountry_ = n;
 }
 
 void TVynSetup::ApplyYearWindow(THoroscope& chart) const {
@@ -220,22 +220,22 @@ void TVynSetup::ApplyYearWindow(THoroscope& chart) const {
 }
 
 void TVynSetup::ApplyOrbSet(TVynTable& orb_definitions, THoroscope& chart) {
-  if (orb_set_name_.empty()) return;
-  orb_set_name_ = RemoveAccelerator(orb_set_name_);
-  ApplyOrbSetByName(orb_definitions, chart, orb_set_name_);
+  if (orbSetName_.empty()) return;
+  orbSetName_ = RemoveAccelerator(orbSetName_);
+  ApplyOrbSetByName(orb_definitions, chart, orbSetName_);
 }
 
 void TVynSetup::SetOrbSetName(const std::string& name) {
-  if (name != orb_set_name_) orb_set_name_ = name;
+  if (name != orbSetName_) orbSetName_ = name;
 }
 
 void TVynSetup::SetStandardOrbNames(std::array<std::string, 4> names) {
-  standard_orb_names_ = std::move(names);
+  standardOrbNames_ = std::move(names);
 }
 
 void TVynSetup::SetScreenSize(int width, int height) {
-  screen_width_ = width;
-  screen_height_ = height;
+  screenWidth_ = width;
+  screenHeight_ = height;
 }
 
 void TVynSetup::FitWindowPlacements(const TBounds& area) {

@@ -90,7 +90,7 @@ class TVynSetup {
   // The non-empty "Country1" .. "Country20" of the installation file, in
   // order; each begins with its two-letter country code.
   const std::vector<std::string>& Countries() const { return countries_; }
-  const std::string& SourcePath() const { return source_path_; }
+  const std::string& SourcePath() const { return sourcePath_; }
   // Called by CountryCode when the country list is empty. The application
   // shows the message and ends; without a handler nothing happens.
   std::function<void(std::string_view message)> OnMissingCountry;
@@ -101,7 +101,7 @@ class TVynSetup {
   // The code of the first entry, which decides the edition ("US", "JP", or
   // another); empty for an empty list.
   std::string EditionCode() const;
-  int SelectedCountry() const { return selected_country_; }
+  int SelectedCountry() const { return selectedCountry_; }
   // Takes n when 1 <= n <= the number of entries; otherwise nothing.
   void SelectCountry(int n);
 
@@ -118,21 +118,21 @@ class TVynSetup {
 
   // ---- names -------------------------------------------------------------
   // The current orb set.
-  const std::string& OrbSetName() const { return orb_set_name_; }
+  const std::string& OrbSetName() const { return orbSetName_; }
   void SetOrbSetName(const std::string& name);
   // The standard orb sets in the current language: strong, medium and
   // strong, weak medium and strong, synastry. The language component sets
   // them whenever it loads its texts.
   const std::array<std::string, 4>& StandardOrbNames() const {
-    return standard_orb_names_;
+    return standardOrbNames_;
   }
   void SetStandardOrbNames(std::array<std::string, 4> names);
   // The user's own place: a state or country, a comma or "|", a city.
   const std::string& Place() const { return place_; }
-  const std::string& PictureFile() const { return wheel_drawing_.PictureFile; }
+  const std::string& PictureFile() const { return wheelDrawing_.PictureFile; }
   // Ends with "/".
-  const std::string& AppDirectory() const { return app_directory_; }
-  bool DoubleByte() const { return double_byte_; }
+  const std::string& AppDirectory() const { return appDirectory_; }
+  bool DoubleByte() const { return doubleByte_; }
   // The screen that the default "Main" placement fills, from the next load.
   void SetScreenSize(int width, int height);
 
@@ -141,18 +141,18 @@ class TVynSetup {
   const TSystemSettings& System() const { return system_; }
   TAnalyseSettings& Analyse() { return analyse_; }
   const TAnalyseSettings& Analyse() const { return analyse_; }
-  TInterpretationPrintSettings& InterpretationPrint() { return interpretation_print_; }
+  TInterpretationPrintSettings& InterpretationPrint() { return interpretationPrint_; }
   const TInterpretationPrintSettings& InterpretationPrint() const {
-    return interpretation_print_;
+    return interpretationPrint_;
   }
-  TPrintOptionSettings& PrintOptions() { return print_options_; }
-  const TPrintOptionSettings& PrintOptions() const { return print_options_; }
-  TPrintItems& PrintItems() { return print_items_; }
-  const TPrintItems& PrintItems() const { return print_items_; }
-  TPrintLayoutSettings& PrintLayout() { return print_layout_; }
-  const TPrintLayoutSettings& PrintLayout() const { return print_layout_; }
-  TWheelDrawingSettings& WheelDrawing() { return wheel_drawing_; }
-  const TWheelDrawingSettings& WheelDrawing() const { return wheel_drawing_; }
+  TPrintOptionSettings& PrintOptions() { return printOptions_; }
+  const TPrintOptionSettings& PrintOptions() const { return printOptions_; }
+  TPrintItems& PrintItems() { return printItems_; }
+  const TPrintItems& PrintItems() const { return printItems_; }
+  TPrintLayoutSettings& PrintLayout() { return printLayout_; }
+  const TPrintLayoutSettings& PrintLayout() const { return printLayout_; }
+  TWheelDrawingSettings& WheelDrawing() { return wheelDrawing_; }
+  const TWheelDrawingSettings& WheelDrawing() const { return wheelDrawing_; }
   TInterpretationSettings& Interpretation() { return interpretation_; }
   const TInterpretationSettings& Interpretation() const { return interpretation_; }
   TDebugSettings& Debug() { return debug_; }
@@ -176,25 +176,25 @@ class TVynSetup {
   void ReadEditionPrintItems(const TIniFile& ini);
   void SaveKeyFile() const;
 
-  std::string app_directory_;
-  bool double_byte_;
-  int screen_width_;
-  int screen_height_;
-  std::string source_path_;
+  std::string appDirectory_;
+  bool doubleByte_;
+  int screenWidth_;
+  int screenHeight_;
+  std::string sourcePath_;
   std::vector<std::string> countries_;
-  std::array<std::string, 4> standard_orb_names_;
+  std::array<std::string, 4> standardOrbNames_;
 
-  std::string orb_set_name_;
+  std::string orbSetName_;
   std::string place_;
-  int selected_country_ = 0;
+  int selectedCountry_ = 0;
   TSystemSettings system_;
   TWindowPlacements placements_;
   TAnalyseSettings analyse_;
-  TInterpretationPrintSettings interpretation_print_;
-  TPrintOptionSettings print_options_;
-  TPrintItems print_items_{};
-  TPrintLayoutSettings print_layout_;
-  TWheelDrawingSettings wheel_drawing_;
+  TInterpretationPrintSettings interpretationPrint_;
+  TPrintOptionSettings printOptions_;
+  TPrintItems printItems_{};
+  TPrintLayoutSettings printLayout_;
+  TWheelDrawingSettings wheelDrawing_;
   TInterpretationSettings interpretation_;
   TDebugSettings debug_;
   TGoodiesSettings goodies_;

@@ -27,18 +27,18 @@ bool& BlackWhite(TPrintOptionSettings& options, std::string_view key) {
 
 void TVynSetup::ReadEditionPrintItems(const TIniFile& ini) {
   for (const TPrintItemDefault& entry : EditionPrintItems(EditionCode()))
-    print_items_[entry.Item] = ReadPrintItem(ini, entry, print_items_[entry.Item]);
+    printItems_[entry.Item] = ReadPrintItem(ini, entry, printItems_[entry.Item]);
 }
 
 void TVynSetup::LoadPrintout(TPrintoutKind kind) {
   const TBusyScope busy;
   const TPrintoutFile& file = PrintoutFile(kind);
   const TIniFile ini(FilePath(file.FileName));
-  bool& black_white = BlackWhite(print_options_, file.BlackWhiteKey);
+  bool& black_white = BlackWhite(printOptions_, file.BlackWhiteKey);
   black_white = ini.ReadBool(kPrintOptions, file.BlackWhiteKey,
                              file.BlackWhiteDefault.value_or(black_white));
   for (const TPrintItemDefault& entry : file.Items)
-    print_items_[entry.Item] = ReadPrintItem(ini, entry, print_items_[entry.Item]);
+    printItems_[entry.Item] = ReadPrintItem(ini, entry, printItems_[entry.Item]);
 }
 
 void TVynSetup::SavePrintout(TPrintoutKind kind) {
@@ -46,10 +46,10 @@ void TVynSetup::SavePrintout(TPrintoutKind kind) {
   const TPrintoutFile& file = PrintoutFile(kind);
   TIniFile ini(FilePath(file.FileName));
   ini.WriteBool(kPrintOptions, file.BlackWhiteKey,
-                BlackWhite(print_options_, file.BlackWhiteKey));
+                BlackWhite(printOptions_, file.BlackWhiteKey));
   for (const TPrintItemDefault& entry : file.Items)
     ini.WriteString(kPrintOptions, PrintItemKey(entry.Item),
-                    FormatPrintItem(print_items_[entry.Item]));
+                    FormatPrintItem(printItems_[entry.Item]));
   ini.Save();
 }
 

@@ -1,5 +1,7 @@
 #include "app/cli/birth_place_json.h"
 
+#include <nlohmann/json.hpp>
+
 namespace vyn::cli {
 
 long double TableAngleToDM(long angle) { return angle / 100.0L; }

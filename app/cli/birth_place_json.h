@@ -1,6 +1,6 @@
 #pragma once
 // What the atlas said about a birth place, for the output documents.
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <vector>
 

@@ -1,6 +1,7 @@
 #include "app/cli/chart_input.h"
 
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <set>
 
 #include "app/core/input_error.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Reading the birth data of a chart from a JSON object.
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 
 #include "app/core/chart_pair.h"

@@ -1,5 +1,6 @@
 #include "app/cli/chart_json.h"
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 // A calculated chart as a JSON document.
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 
 #include "engine/horoscope.h"
 

@@ -3,7 +3,7 @@
 // number too large for a double reported under the field that holds it.
 #include <cstddef>
 #include <istream>
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 
 namespace vyn::cli {

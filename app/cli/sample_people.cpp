@@ -1,5 +1,7 @@
 #include "app/cli/sample_people.h"
 
+#include <nlohmann/json.hpp>
+
 namespace vyn::cli {
 
 nlohmann::json SamplePair() {

@@ -1,6 +1,6 @@
 #pragma once
 // Two sample people for the command line's synastry when no input is given.
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 
 namespace vyn::cli {
 

@@ -1,5 +1,6 @@
 #include "app/cli/synastry.h"
 
+#include <nlohmann/json.hpp>
 #include <stdexcept>
 
 #include "app/cli/birth_place_json.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The synastry job: one or two charts calculated from a JSON input document
 // {"charts": [chart, chart?], "partners": bool, "ephemeris": "path"}.
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
 #include <vector>

@@ -11,6 +11,8 @@
 #include <sqlite3.h>
 #include <string>
 
+#include "tests/support/temp_directory.h"
+
 namespace {
 
 struct TRun {
@@ -35,20 +37,16 @@ struct TRunSetup {
 TRun RunCli(const std::string& args, const std::string& input,
             const TRunSetup& setup = {}) {
   // Tests run in parallel processes: each run has files of its own.
-  static int runs = 0;
-  const std::string dir = ::testing::TempDir() + "vyn_cli_" +
-                          std::to_string(getpid()) + "_" + std::to_string(++runs);
-  const std::string in = dir + "_in.json", out = dir + "_out.txt",
-                    err = dir + "_err.txt";
+  const vyn::testing::TTempDirectory dir("vyn_cli");
+  const std::string in = dir.File("in.json"), out = dir.File("out.txt"),
+                    err = dir.File("err.txt");
   std::ofstream(in) << input;
   const std::string redirect =
       setup.stdoutRedirect.empty() ? " >" + out : " " + setup.stdoutRedirect;
   const std::string command = "VYN_HOME=" + setup.appDir + " " + VYN_CLI_PATH + " " +
                               args + " <" + in + redirect + " 2>" + err;
   const int raw = std::system(command.c_str());
-  TRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-  for (const std::string& file : {in, out, err}) std::remove(file.c_str());
-  return run;
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
 }
 
 // A failed run: the status, nothing on standard output, and one line on
@@ -271,18 +269,15 @@ TEST(VynCliProcessTest, AnOutputThatCannotBeWrittenIsAFailure) {
 class DamagedInstallationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = ::testing::TempDir() + "vyn_damaged_" + std::to_string(getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_ + "/Data");
     std::filesystem::copy_file(VYN_TEST_APP_DIR "/VYN.LNG", dir_ + "/VYN.LNG");
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
   std::string Database() const { return dir_ + "/Data/VYN32.db"; }
   TRun Run(const std::string& args, const std::string& input = "{\"charts\": [{}]}") {
     return RunCli(args, input, {"", dir_});
   }
-  std::string dir_;
+  const vyn::testing::TTempDirectory temp_{"vyn_damaged"};
+  const std::string dir_ = temp_.Path();
 };
 
 TEST_F(DamagedInstallationTest, AMissingDatabase) {

@@ -10,25 +10,9 @@
 
 #include "data/vyn_database.h"
 #include "data/vyn_table.h"
+#include "tests/support/temp_directory.h"
 
 namespace vyn::testing {
-
-class TempDirectory {
- public:
-  TempDirectory() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "vyn_data_XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-  }
-  ~TempDirectory() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 class TempDatabaseTest : public ::testing::Test {
  protected:
@@ -45,7 +29,7 @@ class TempDatabaseTest : public ::testing::Test {
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
 
-  TempDirectory directory_;
+  TTempDirectory directory_{"vyn_data"};
   TVynDatabase database_;
 };
 

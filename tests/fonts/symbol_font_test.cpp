@@ -118,8 +118,8 @@ class SymbolFont : public ::testing::Test {
       static char* argv[] = {name, nullptr};
       new QGuiApplication(argc, argv);  // lives until the process ends
     }
-    regular_id_ = QFontDatabase::addApplicationFont(kFontDir + QStringLiteral("/VYNS.TTF"));
-    bold_id_ = QFontDatabase::addApplicationFont(kFontDir + QStringLiteral("/VYNSS.TTF"));
+    regularId_ = QFontDatabase::addApplicationFont(kFontDir + QStringLiteral("/VYNS.TTF"));
+    boldId_ = QFontDatabase::addApplicationFont(kFontDir + QStringLiteral("/VYNSS.TTF"));
     rows_ = ReadSymbolTable();
   }
 
@@ -137,16 +137,16 @@ class SymbolFont : public ::testing::Test {
     return it == rows_.end() ? nullptr : &*it;
   }
 
-  static inline int regular_id_ = -1;
-  static inline int bold_id_ = -1;
+  static inline int regularId_ = -1;
+  static inline int boldId_ = -1;
   static inline std::vector<SymbolRow> rows_;
 };
 
 TEST_F(SymbolFont, BothFilesAreFacesOfOneFamily) {
-  ASSERT_NE(regular_id_, -1) << "VYNS.TTF did not load";
-  ASSERT_NE(bold_id_, -1) << "VYNSS.TTF did not load";
-  EXPECT_EQ(QFontDatabase::applicationFontFamilies(regular_id_), QStringList{kFamily});
-  EXPECT_EQ(QFontDatabase::applicationFontFamilies(bold_id_), QStringList{kFamily});
+  ASSERT_NE(regularId_, -1) << "VYNS.TTF did not load";
+  ASSERT_NE(boldId_, -1) << "VYNSS.TTF did not load";
+  EXPECT_EQ(QFontDatabase::applicationFontFamilies(regularId_), QStringList{kFamily});
+  EXPECT_EQ(QFontDatabase::applicationFontFamilies(boldId_), QStringList{kFamily});
 
   const QFontInfo regular(Font(false));
   const QFontInfo bold(Font(true));

@@ -9,7 +9,7 @@
 
 #include "language/language.h"
 #include "platform/app_directory.h"
-#include "tests/data/temp_database.h"
+#include "tests/support/temp_directory.h"
 
 namespace vyn::testing {
 
@@ -25,7 +25,7 @@ class TempAppDirectoryTest : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << content;
   }
 
-  TempDirectory app_;
+  TTempDirectory app_{"vyn_language"};
 };
 
 // Activates `language` under `code` with the token list `tokens`.

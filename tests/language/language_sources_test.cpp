@@ -9,6 +9,7 @@
 #include "data/database_error.h"
 #include "language/language.h"
 #include "language/language_dictionary.h"
+#include "tests/data/temp_database.h"
 #include "tests/language/language_fixture.h"
 
 namespace vyn {
@@ -59,6 +60,24 @@ TEST_F(HelpTableSourceTest, ReadsRecord11000AndOpensAClosedTable) {
   EXPECT_EQ(language_.GetToken(2), "Zwei ");
   EXPECT_EQ(language_.GetToken(1014), "Stark");
   EXPECT_EQ(changes_, 1);
+}
+
+// A help window may be browsing the table, even editing a row: reading the
+// token list leaves its cursor and its edit alone.
+TEST_F(HelpTableSourceTest, ReadingTheTokenListLeavesTheCursorAndTheEditAlone) {
+  AddHelp(10999, "1=wrong record");
+  AddHelp(11000, "1=Eins\r\n");
+  AddHelp(11001, "1=wrong record");
+  ASSERT_TRUE(Help().FindKey({TVynValue(11001)}));
+  Help().Edit();
+  Help().FieldByName("HelpText").SetValue(TVynValue(std::string("being edited")));
+
+  Activate();
+  EXPECT_EQ(language_.GetToken(1), "Eins");
+  EXPECT_EQ(Help().State(), TTableState::tsEdit);
+  EXPECT_EQ(Help().FieldByName("HelpNo").AsInteger(), 11001);
+  Help().Cancel();
+  EXPECT_EQ(Help().FieldByName("HelpText").AsString(), "1=wrong record");
 }
 
 // Without its token list every text of the program would be empty: a

@@ -24,14 +24,14 @@ class LanguageStateTest : public testing::TempAppDirectoryTest {
     };
     language_.OnChange = [this] { ++changes_; };
     language_.OnOrbNames = [this](const std::array<std::string, 4>& names) {
-      orb_names_.push_back(names);
+      orbNames_.push_back(names);
     };
   }
 
   TLanguage language_;
   std::vector<TCountry> asked_;
   int changes_ = 0;
-  std::vector<std::array<std::string, 4>> orb_names_;
+  std::vector<std::array<std::string, 4>> orbNames_;
 };
 
 TEST_F(LanguageStateTest, StartsInactiveWithCodeXX) {
@@ -125,14 +125,14 @@ TEST_F(LanguageStateTest, MissingVynStdGivesTheDefaults) {
 
 TEST_F(LanguageStateTest, OrbNamesFollowEachLoad) {
   language_.SetCountry("UK");
-  EXPECT_TRUE(orb_names_.empty());
+  EXPECT_TRUE(orbNames_.empty());
   language_.SetActive(true);
   language_.SetCountry("DK");
   language_.LoadTokens();
-  ASSERT_EQ(orb_names_.size(), 3u);
-  EXPECT_EQ(orb_names_[0], (std::array<std::string, 4>{"strong UK", "medium", "weak", "syn"}));
-  EXPECT_EQ(orb_names_[1][0], "strong DK");
-  EXPECT_EQ(language_.OrbStrengthNames(), orb_names_[2]);
+  ASSERT_EQ(orbNames_.size(), 3u);
+  EXPECT_EQ(orbNames_[0], (std::array<std::string, 4>{"strong UK", "medium", "weak", "syn"}));
+  EXPECT_EQ(orbNames_[1][0], "strong DK");
+  EXPECT_EQ(language_.OrbStrengthNames(), orbNames_[2]);
   // LoadTokens alone does not fire OnChange.
   EXPECT_EQ(changes_, 2);
 }

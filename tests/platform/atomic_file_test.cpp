@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_directory.h"
+
 namespace vyn {
 namespace {
 
@@ -21,27 +23,14 @@ namespace fs = std::filesystem;
 
 class AtomicFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("atomic_file_test_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   static std::string Contents(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_))
-      names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::string> Names() const { return temp_.Entries(); }
 
-  fs::path dir_;
+  vyn::testing::TTempDirectory temp_{"vyn_atomic_file"};
+  const fs::path dir_ = temp_.Path();
 };
 
 TEST_F(AtomicFileTest, ReplacesALongerFileWholly) {

@@ -3,6 +3,8 @@
 #include "settings/ini_file.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 #include <sys/stat.h>
 
 #include <stdexcept>

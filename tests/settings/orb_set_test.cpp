@@ -1,6 +1,8 @@
 // Orb sets from the orb definition table into chart records.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -38,9 +40,9 @@ class OrbSetTest : public testing::TempDatabaseTest {
     collection_.SetLanguage("UK");
     collection_.CreateSchema();
     collection_.SetActive(true);
-    settings_dir_ = directory_.Path() + "/app/";
-    std::filesystem::create_directories(settings_dir_);
-    setup_ = std::make_unique<TVynSetup>(TSetupOptions{settings_dir_});
+    settingsDir_ = directory_.Path() + "/app/";
+    std::filesystem::create_directories(settingsDir_);
+    setup_ = std::make_unique<TVynSetup>(TSetupOptions{settingsDir_});
   }
   void TearDown() override {
     TEphemeris::Shared().Close();
@@ -87,7 +89,7 @@ class OrbSetTest : public testing::TempDatabaseTest {
   static void UseRealEphemeris() { SetAppDirectory(VYN_TEST_APP_DIR); }
 
   TDataCollection collection_{database_, "UK"};
-  std::string settings_dir_;
+  std::string settingsDir_;
   std::unique_ptr<TVynSetup> setup_;
 };
 

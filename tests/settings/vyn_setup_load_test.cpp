@@ -1,6 +1,8 @@
 // Loading the settings file: defaults, malformed values and the editions.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "settings/vyn_setup.h"
 #include "tests/settings/setup_fixture.h"
 

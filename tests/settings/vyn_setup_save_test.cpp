@@ -2,6 +2,8 @@
 // list; the year window.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "engine/horoscope.h"
 #include "settings/encoded_ini_file.h"
 #include "settings/encoded_text.h"

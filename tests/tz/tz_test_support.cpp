@@ -1,11 +1,9 @@
 #include "tests/tz/tz_test_support.h"
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
+#include "tests/support/temp_directory.h"
 #include "tools/tz/civil_date.h"
 #include "tools/tz/tzif_file.h"
 #include "tools/tz/zic_compiler.h"
@@ -34,17 +32,11 @@ const AtlasZone& AtlasZoneNamed(const std::string& name) {
 
 std::vector<OffsetChange> ZicHistory(const std::string& snippet, const std::string& zoneName,
                                      int lastYear) {
-  const std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                     ("vyn-tz-snippet-" + std::to_string(getpid()) + ".zi");
+  const vyn::testing::TTempDirectory directory("vyn_tz_snippet");
+  const std::string file = directory.File("snippet.zi");
   std::ofstream(file) << snippet;
-  try {
-    const CompiledZoneDirectory compiled(file.string(), FindZic());
-    std::filesystem::remove(file);
-    return OffsetHistory(LoadTzif((compiled.Path() / zoneName).string()), lastYear);
-  } catch (...) {
-    std::filesystem::remove(file);
-    throw;
-  }
+  const CompiledZoneDirectory compiled(file, FindZic());
+  return OffsetHistory(LoadTzif((compiled.Path() / zoneName).string()), lastYear);
 }
 
 }  // namespace vyn::tz::test
