@@ -88,10 +88,7 @@ std::vector<TCatalogueEntry> BuildCatalogue() {
       {R::trStates, "STATES", false, "", "StateID",
        {{{"StateID", kText, 4}, {"StateName", kText, 40, kName}, {"MaxLatitude", kInteger},
          {"MinLatitude", kInteger}, {"MaxLongitude", kInteger},
-         {"MinLongitude", kInteger},
-         // The state's first Gregorian day (YYYYMMDD); 0 when it has none
-         // and its places take their zone's.
-         {"GregDate", kInteger}},
+         {"MinLongitude", kInteger}},
         {"StateName"},
         {{"SID", {"StateID"}, true}, {"JpSort", {"StateName"}}}}},
       {R::trHelp, "HELPUK", false, "HELP", "HelpNo", HelpLayout()},

@@ -8,6 +8,7 @@
 
 #include "data/birth_place.h"
 #include "data/data_collection.h"
+#include "data/sqlite_connection.h"
 #include "data/table_loader.h"
 #include "tests/data/temp_database.h"
 
@@ -109,8 +110,11 @@ TEST_F(BirthPlaceTest, StandardAndSummerTime) {
 }
 
 TEST_F(BirthPlaceTest, AStateWithAReformOfItsOwnKeepsItsDate) {
-  AddRow(Table(TTableRole::trStates),
-         {{"StateID", "1002"}, {"StateName", "Testland - South"}, {"GregDate", 15831016}});
+  // The shipped database adds "GregDate" to the catalogue's fields of STATES.
+  database_.Connection().Execute("ALTER TABLE STATES ADD COLUMN GregDate INTEGER");
+  AddRow(Table(TTableRole::trStates), {{"StateID", "1002"}, {"StateName", "Testland - South"}});
+  database_.Connection().Execute(
+      "UPDATE STATES SET GregDate = 15831016 WHERE StateName = 'Testland - South'");
   AddRow(Table(TTableRole::trPlaces),
          {{"StateID", "1002"}, {"PlaceName", "Southville"}, {"Latitude", 4808},
           {"Longitude", -1135}, {"ZoneRef", "1001"}, {"SummerRef", "1001"}});

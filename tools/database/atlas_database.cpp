@@ -3,8 +3,11 @@
 #include <map>
 #include <stdexcept>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "data/data_collection.h"
+#include "data/sqlite_connection.h"
 #include "data/table_catalogue.h"
 #include "data/table_loader.h"
 #include "data/vyn_database.h"
@@ -35,10 +38,19 @@ std::vector<TVynValue> InLayoutOrder(const TTableLayout& layout, TRow row) {
   return values;
 }
 
+// The catalogue's layout of a table with `extra` fields after its own.
+TTableLayout LayoutWith(TTableRole role, std::vector<TFieldDef> extra) {
+  TTableLayout layout = CatalogueEntry(role).Layout;
+  for (TFieldDef& field : extra) layout.Fields.push_back(std::move(field));
+  return layout;
+}
+
 class TLoader {
  public:
   TLoader(TVynDatabase& database, TTableRole role)
-      : layout_(CatalogueEntry(role).Layout),
+      : TLoader(database, role, CatalogueEntry(role).Layout) {}
+  TLoader(TVynDatabase& database, TTableRole role, TTableLayout layout)
+      : layout_(std::move(layout)),
         loader_(database, CatalogueEntry(role).InitialName, layout_) {}
   void Append(TRow row) { loader_.Append(InLayoutOrder(layout_, std::move(row))); }
   long Count() const { return loader_.Count(); }
@@ -159,7 +171,13 @@ void LoadZones(TVynDatabase& database, const tz::Atlas& atlas,
 void LoadStates(TVynDatabase& database, const TTsvTable& states,
                 const std::unordered_map<std::string, long>& gregorian,
                 TAtlasFigures& figures) {
-  TLoader loader(database, TTableRole::trStates);
+  // "GregDate" beside the catalogue's fields: the program reads it where a
+  // database has it, and databases made before it keep working without.
+  const std::string& table = CatalogueEntry(TTableRole::trStates).InitialName;
+  database.Connection().Execute("ALTER TABLE \"" + table +
+                                "\" ADD COLUMN \"GregDate\" INTEGER");
+  TLoader loader(database, TTableRole::trStates,
+                 LayoutWith(TTableRole::trStates, {{"GregDate", TFieldKind::fkInteger}}));
   for (const auto& row : states.Rows()) {
     const std::string& id = row[states.Column("StateID")];
     TRow values{{"StateID", id},
