@@ -91,18 +91,18 @@ auto TAtlasReader::Reading(const std::string& table, Read read) -> decltype(read
 std::optional<TStateRow> TAtlasReader::StateByName(const std::string& stateName) {
   const std::string& table = NameOf(TTableRole::trStates);
   return Reading(table, [&]() -> std::optional<TStateRow> {
-    if (!states_have_greg_date_) {
+    if (!statesHaveGregDate_) {
       // A state whose calendar reform differs from the rest of its zone
       // carries its own date; databases without the field use the zone's.
       TSqliteStatement& probe = statements_.Prepared(
           "SELECT 1 FROM pragma_table_info(?1) WHERE name = 'GregDate' COLLATE NOCASE");
       TStatementRun run(probe);
       probe.Bind(1, TVynValue(table));
-      states_have_greg_date_ = probe.Step();
+      statesHaveGregDate_ = probe.Step();
     }
     TSqliteStatement& statement = statements_.Prepared(
         std::string("SELECT StateID, StateName, ") +
-        (*states_have_greg_date_ ? "GregDate" : "NULL") +
+        (*statesHaveGregDate_ ? "GregDate" : "NULL") +
         " FROM STATES WHERE StateName = ?1 ORDER BY rowid LIMIT 1");
     TStatementRun run(statement);
     statement.Bind(1, TVynValue(stateName));

@@ -89,7 +89,7 @@ class TAtlasReader {
   auto Reading(const std::string& table, Read read) -> decltype(read());
 
   TLookupStatements statements_;
-  std::optional<bool> states_have_greg_date_;
+  std::optional<bool> statesHaveGregDate_;
 };
 
 }  // namespace vyn

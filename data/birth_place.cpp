@@ -61,7 +61,7 @@ int NearOffset(int offset, int reference) {
 class TPlaceClock {
  public:
   TPlaceClock(TAtlasReader& atlas, const TPlaceRow& place, std::string summerId)
-      : atlas_(atlas), place_(place), summer_id_(std::move(summerId)) {}
+      : atlas_(atlas), place_(place), summerId_(std::move(summerId)) {}
 
   struct TReading {
     int zoneMinutes = 0, summerMinutes = 0;
@@ -96,8 +96,8 @@ class TPlaceClock {
   // when the zone keeps the mean time of its reference point then.
   TReading ZoneAt(const TLocalMoment& m) {
     TReading r;
-    if (!summer_id_.empty())
-      if (const auto summer = atlas_.SummerRowAt(summer_id_, m.date, m.minute))
+    if (!summerId_.empty())
+      if (const auto summer = atlas_.SummerRowAt(summerId_, m.date, m.minute))
         r.summerMinutes = summer->advanceMinutes;
     const auto zone = ZoneRowOn(m.date);
     if (!zone) return r;
@@ -143,7 +143,7 @@ class TPlaceClock {
 
   TAtlasReader& atlas_;
   const TPlaceRow& place_;
-  std::string summer_id_;
+  std::string summerId_;
 };
 
 // A clock change within a few hours of the birth moment, if the local time

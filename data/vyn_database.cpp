@@ -61,11 +61,11 @@ void TVynDatabase::Connect(TConnectMode mode) {
   try {
     auto connection =
         std::make_unique<TSqliteConnection>(path, mode == TConnectMode::cmCreate);
-    connection->SetBusyTimeout(busy_timeout_ms_);
+    connection->SetBusyTimeout(busyTimeoutMs_);
     // Reading the schema proves the file is a database and not locked away.
     connection->Execute("SELECT count(*) FROM sqlite_schema");
     connection_ = std::move(connection);
-    ++connection_serial_;
+    ++connectionSerial_;
   } catch (const ESqliteError& e) {
     const auto kind = ErrorKindOfSqliteCode(e.Code());
     if (kind == TDataErrorKind::deCorrupt)
@@ -84,7 +84,7 @@ void TVynDatabase::Disconnect() {
 }
 
 void TVynDatabase::SetBusyTimeout(int milliseconds) {
-  busy_timeout_ms_ = milliseconds;
+  busyTimeoutMs_ = milliseconds;
   if (connection_) connection_->SetBusyTimeout(milliseconds);
 }
 

@@ -45,14 +45,14 @@ class TVynDatabase {
   void Disconnect();
   bool Connected() const { return connection_ != nullptr; }
 
-  int BusyTimeout() const { return busy_timeout_ms_; }
+  int BusyTimeout() const { return busyTimeoutMs_; }
   void SetBusyTimeout(int milliseconds);
 
   // Throws EDatabaseError (deNotConnected) while disconnected.
   TSqliteConnection& Connection();
   // Changes with every Connect, so statements prepared on an earlier
   // connection are known to be stale.
-  std::uint64_t ConnectionSerial() const { return connection_serial_; }
+  std::uint64_t ConnectionSerial() const { return connectionSerial_; }
 
   // Whether the database holds a table of that name (any letter case).
   // Throws ESqliteError.
@@ -66,9 +66,9 @@ class TVynDatabase {
   [[noreturn]] void Fail(int sqlite_code, const std::string& what) const;
 
   std::string directory_;
-  int busy_timeout_ms_ = 1000;
+  int busyTimeoutMs_ = 1000;
   std::unique_ptr<TSqliteConnection> connection_;
-  std::uint64_t connection_serial_ = 0;
+  std::uint64_t connectionSerial_ = 0;
   std::vector<TVynTable*> tables_;
 };
 

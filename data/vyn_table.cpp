@@ -77,7 +77,7 @@ TVynTable::TVynTable(TVynDatabase& database, const std::string& table_name,
   ValidateLayout(layout_);
   SetTableName(table_name);
   for (std::size_t i = 0; i < layout_.Fields.size(); ++i) {
-    key_field_.push_back(layout_.IsKeyField(layout_.Fields[i].Name));
+    keyField_.push_back(layout_.IsKeyField(layout_.Fields[i].Name));
     fields_.push_back(TVynField(*this, i));
   }
   values_.assign(layout_.Fields.size(), TVynValue());
@@ -95,7 +95,7 @@ void TVynTable::SetTableName(const std::string& table_name) {
   if (Active())
     Fail(TKind::deWrongState, "the name cannot change to \"" + table_name +
                                   "\" while the table is open");
-  quoted_name_ = QuoteSqlIdentifier(table_name, "table");
+  quotedName_ = QuoteSqlIdentifier(table_name, "table");
   name_ = table_name;
 }
 
@@ -218,12 +218,12 @@ void TVynTable::CreateTable() {
                           const std::vector<std::string>& fields, bool unique) {
     return std::string(unique ? "CREATE UNIQUE INDEX" : "CREATE INDEX") +
            " IF NOT EXISTS " + QuoteSqlIdentifier(index_name, "index") + " ON " +
-           quoted_name_ + " (" + JoinSql(fields, ", ", quoted) + ")";
+           quotedName_ + " (" + JoinSql(fields, ", ", quoted) + ")";
   };
   Guarded("create", [&] {
     TSqliteConnection& connection = Connection();
     TTransaction transaction(connection);
-    connection.Execute("CREATE TABLE IF NOT EXISTS " + quoted_name_ + " (" +
+    connection.Execute("CREATE TABLE IF NOT EXISTS " + quotedName_ + " (" +
                        JoinSql(layout_.Fields, ", ", column) + ")");
     if (!layout_.PrimaryKey.empty())
       connection.Execute(create_index("pk_" + name_, layout_.PrimaryKey, true));
@@ -249,8 +249,8 @@ void TVynTable::UseIndex(const std::string& name, const std::vector<std::string>
   if (Active()) CheckBrowse();
   std::vector<std::size_t> order;
   for (const auto& field : fields) order.push_back(*layout_.FieldIndex(field));
-  const bool changed = name != index_name_ || order != order_;
-  index_name_ = name;
+  const bool changed = name != indexName_ || order != order_;
+  indexName_ = name;
   order_ = std::move(order);
   if (changed && OnIndexChange) OnIndexChange();
 }
@@ -286,7 +286,7 @@ std::string TVynTable::SelectSql() const {
   return "SELECT rowid, " +
          JoinSql(layout_.Fields, ", ",
                  [](const TFieldDef& f) { return "\"" + f.Name + "\""; }) +
-         " FROM " + quoted_name_;
+         " FROM " + quotedName_;
 }
 
 // The current order: the index fields, then the row id.
@@ -303,13 +303,13 @@ std::string TVynTable::OrderSql(bool descending) const {
 std::vector<TVynValue> TVynTable::Anchor() const {
   std::vector<TVynValue> anchor;
   for (std::size_t i : order_) anchor.push_back(values_[i]);
-  anchor.push_back(TVynValue(static_cast<long long>(row_id_)));
+  anchor.push_back(TVynValue(static_cast<long long>(rowId_)));
   return anchor;
 }
 
 bool TVynTable::Fetch(TSqliteStatement& statement) {
   if (!statement.Step()) return false;
-  row_id_ = statement.Column(0).Integer();
+  rowId_ = statement.Column(0).Integer();
   for (std::size_t i = 0; i < values_.size(); ++i)
     values_[i] = statement.Column(static_cast<int>(i + 1));
   std::fill(modified_.begin(), modified_.end(), false);
@@ -380,7 +380,7 @@ bool TVynTable::Eof() const {
 bool TVynTable::IsEmpty() {
   CheckOpen();
   return Guarded("read", [&] {
-    TSqliteStatement& statement = Prepared("SELECT 1 FROM " + quoted_name_ + " LIMIT 1");
+    TSqliteStatement& statement = Prepared("SELECT 1 FROM " + quotedName_ + " LIMIT 1");
     TStatementRun run(statement);
     return !statement.Step();
   });
@@ -389,7 +389,7 @@ bool TVynTable::IsEmpty() {
 std::int64_t TVynTable::RecordCount() {
   CheckOpen();
   return Guarded("count", [&] {
-    TSqliteStatement& statement = Prepared("SELECT count(*) FROM " + quoted_name_);
+    TSqliteStatement& statement = Prepared("SELECT count(*) FROM " + quotedName_);
     TStatementRun run(statement);
     statement.Step();
     return statement.Column(0).Integer();
@@ -406,7 +406,7 @@ bool TVynTable::Reload(std::int64_t row_id) {
 void TVynTable::ClearRow(TPosition position) {
   std::fill(values_.begin(), values_.end(), TVynValue());
   std::fill(modified_.begin(), modified_.end(), false);
-  row_id_ = 0;
+  rowId_ = 0;
   position_ = position;
 }
 
@@ -495,12 +495,12 @@ void TVynTable::FindNearest(const std::vector<TVynValue>& values) {
 // --- Writing -------------------------------------------------------------------
 
 TVynTable::TSnapshot TVynTable::Snapshot() const {
-  return TSnapshot{values_, row_id_, position_};
+  return TSnapshot{values_, rowId_, position_};
 }
 
 void TVynTable::Restore(TSnapshot snapshot) {
   values_ = std::move(snapshot.values);
-  row_id_ = snapshot.row_id;
+  rowId_ = snapshot.row_id;
   position_ = snapshot.position;
   std::fill(modified_.begin(), modified_.end(), false);
 }
@@ -533,7 +533,7 @@ void TVynTable::SetFieldValue(std::size_t index, const TVynValue& value) {
   } catch (const std::invalid_argument& e) {
     Fail(TKind::deBadValue, e.what());
   }
-  if (stored.IsNull() && key_field_[index]) stored = DefaultForKind(field.Kind);
+  if (stored.IsNull() && keyField_[index]) stored = DefaultForKind(field.Kind);
   values_[index] = std::move(stored);
   modified_[index] = true;
 }
@@ -542,7 +542,7 @@ std::int64_t TVynTable::WriteInsert() {
   std::vector<std::size_t> changed;
   for (std::size_t i = 0; i < modified_.size(); ++i)
     if (modified_[i]) changed.push_back(i);
-  std::string sql = "INSERT INTO " + quoted_name_;
+  std::string sql = "INSERT INTO " + quotedName_;
   if (changed.empty()) {
     sql += " DEFAULT VALUES";
   } else {
@@ -565,14 +565,14 @@ void TVynTable::WriteUpdate() {
     if (modified_[i]) changed.push_back(i);
   if (changed.empty()) return;
   TSqliteStatement& statement = Prepared(
-      "UPDATE " + quoted_name_ + " SET " +
+      "UPDATE " + quotedName_ + " SET " +
       JoinSql(changed, ", ",
               [&](std::size_t i) { return "\"" + layout_.Fields[i].Name + "\" = ?"; }) +
       " WHERE rowid = ?");
   TStatementRun run(statement);
   int parameter = 1;
   for (std::size_t i : changed) statement.Bind(parameter++, values_[i]);
-  statement.Bind(parameter, TVynValue(static_cast<long long>(row_id_)));
+  statement.Bind(parameter, TVynValue(static_cast<long long>(rowId_)));
   statement.Step();
 }
 
@@ -582,7 +582,7 @@ void TVynTable::Post() {
     Fail(TKind::deWrongState, "there is no insert or edit to post");
   Guarded("post", [&] {
     TSqliteConnection& connection = Connection();
-    std::int64_t row_id = row_id_;
+    std::int64_t row_id = rowId_;
     {
       TTransaction transaction(connection);
       if (state_ == TTableState::tsInsert)
@@ -616,10 +616,10 @@ void TVynTable::Delete() {
     {
       TTransaction transaction(connection);
       TSqliteStatement& statement =
-          Prepared("DELETE FROM " + quoted_name_ + " WHERE rowid = ?");
+          Prepared("DELETE FROM " + quotedName_ + " WHERE rowid = ?");
       {
         TStatementRun run(statement);
-        statement.Bind(1, TVynValue(static_cast<long long>(row_id_)));
+        statement.Bind(1, TVynValue(static_cast<long long>(rowId_)));
         statement.Step();
       }
       transaction.Commit();
@@ -635,7 +635,7 @@ void TVynTable::EmptyTable() {
   Guarded("empty", [&] {
     TSqliteConnection& connection = Connection();
     TTransaction transaction(connection);
-    TSqliteStatement& statement = Prepared("DELETE FROM " + quoted_name_);
+    TSqliteStatement& statement = Prepared("DELETE FROM " + quotedName_);
     {
       TStatementRun run(statement);
       statement.Step();

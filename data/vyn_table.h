@@ -88,7 +88,7 @@ class TVynTable {
   void CreateTable();
 
   // The current index: "" is the primary key, otherwise a named index.
-  const std::string& IndexName() const { return index_name_; }
+  const std::string& IndexName() const { return indexName_; }
   void SetIndexName(const std::string& index_name);
   // Chooses the primary key or the first named index whose leading fields
   // are `fields` ("A;B"); "" is the primary key.
@@ -178,18 +178,18 @@ class TVynTable {
 
   TVynDatabase* database_;
   std::string name_;
-  std::string quoted_name_;
+  std::string quotedName_;
   TTableLayout layout_;
-  std::vector<bool> key_field_;
+  std::vector<bool> keyField_;
   std::vector<TVynField> fields_;
-  std::string index_name_;
+  std::string indexName_;
   std::vector<std::size_t> order_;  // the fields of the current index
 
   TTableState state_ = TTableState::tsInactive;
   TPosition position_ = TPosition::AfterLast;
   std::vector<TVynValue> values_;
   std::vector<bool> modified_;
-  std::int64_t row_id_ = 0;
+  std::int64_t rowId_ = 0;
   TSnapshot saved_;  // the row before Insert or Edit, for Cancel
 
   std::unordered_map<std::string, std::unique_ptr<TSqliteStatement>> statements_;

@@ -1,7 +1,6 @@
 // The generator program's behaviour when it cannot do its work.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_directory.h"
 #include "tools/ephemeris_generator.h"
 
 namespace vyn::tools {
@@ -27,13 +27,7 @@ std::string Contents(const fs::path& path) {
 
 class MakeEphemerisTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("make_ephemeris_test_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_ / "no_data");
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  void SetUp() override { fs::create_directories(dir_ / "no_data"); }
 
   // Runs the program with the arguments (the library's own path variable
   // unset, so only the given directory counts); returns its exit status.
@@ -47,7 +41,8 @@ class MakeEphemerisTest : public ::testing::Test {
   }
   std::string Stderr() const { return Contents(dir_ / "stderr"); }
 
-  fs::path dir_;
+  const vyn::testing::TTempDirectory temp_{"vyn_make_ephemeris"};
+  const fs::path dir_ = temp_.Path();
 };
 
 TEST_F(MakeEphemerisTest, MissingDataFilesStopItNamingBodyAndDate) {
