@@ -498,8 +498,16 @@ TPlanetSet THoroscope::CuspsInSign(int sign) const {
 }
 
 int THoroscope::HouseOfPos(extended x) const {
-  while (x < 0) x += 360;
-  while (x > 360) x -= 360;
+  if (!std::isfinite(x)) return 0;
+  // Whole turns go, in one step however large the value; 360 itself and
+  // its multiples stay 360, which no house holds.
+  if (x < 0) {
+    x = std::fmod(x, 360);
+    if (x < 0) x += 360;
+  } else if (x > 360) {
+    x = std::fmod(x, 360);
+    if (x == 0) x = 360;
+  }
   for (int h = 1; h <= 12; ++h) {
     const extended c1 = CuspPos(h);
     const extended c2 = CuspPos(h + 1);

@@ -121,7 +121,8 @@ class THoroscope {
   TPlanetSet BodiesInSign(int sign) const;
   TPlanetSet CuspsInSign(int sign) const;  // bit h - 1 for house h
 
-  // Houses (D.MM longitudes; 0 when no house holds the value).
+  // Houses (D.MM longitudes, whole turns ignored; 0 when no house holds
+  // the value or it is not a finite number).
   int HouseOfPos(extended x) const;
   int HouseOfBody(int ordinal) const;
   int HouseOfPoint(int pointType) const;

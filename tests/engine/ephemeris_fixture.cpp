@@ -17,19 +17,6 @@ namespace fmt = ephemeris_format;
 
 extended MinutesToRad(extended minutes) { return minutes / 60 / 180 * kPi; }
 
-TTempDirectory::TTempDirectory() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "vyn_engine_XXXXXX").string();
-  if (!mkdtemp(pattern.data()))
-    throw std::runtime_error("cannot create " + pattern);
-  path_ = pattern;
-}
-
-TTempDirectory::~TTempDirectory() {
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
-
 TTestEphemerisFile::TTestEphemerisFile(long records,
                                        const ValueFunction& value) {
   std::string pattern =

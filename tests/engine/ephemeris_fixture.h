@@ -14,6 +14,7 @@
 #include "engine/angles.h"
 #include "engine/ephemeris_format.h"
 #include "engine/horoscope.h"
+#include "tests/support/temp_directory.h"
 
 namespace vyn::test {
 
@@ -26,19 +27,7 @@ constexpr int Minutes(int degrees, int minutes = 0) {
 // them from a stored value.
 extended MinutesToRad(extended minutes);
 
-// An empty temporary directory, removed with its contents with the object.
-class TTempDirectory {
- public:
-  TTempDirectory();
-  ~TTempDirectory();
-  TTempDirectory(const TTempDirectory&) = delete;
-  TTempDirectory& operator=(const TTempDirectory&) = delete;
-
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
+using vyn::testing::TTempDirectory;
 
 // A temporary ephemeris file; value(record, slot, j) is value j of body slot
 // 1..11 in the record. The file is removed with the object.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <ostream>
 #include <string>
 
@@ -116,6 +117,13 @@ TEST_F(ChartHousesTest, LongitudesAreBroughtIntoTheCircleExcept360) {
   EXPECT_EQ(chart_.HouseOfPos(725.5L), chart_.HouseOfPos(5.5L));
   EXPECT_NE(chart_.HouseOfPos(0), 0);
   EXPECT_NE(chart_.HouseOfPos(359.59L), 0);
+  EXPECT_EQ(chart_.HouseOfPos(720), 0);
+  // Huge values and values that are no number come back at once.
+  EXPECT_EQ(chart_.HouseOfPos(1e30L), chart_.HouseOfPos(std::fmod(1e30L, 360)));
+  for (const extended x : {std::numeric_limits<extended>::infinity(),
+                           -std::numeric_limits<extended>::infinity(),
+                           std::numeric_limits<extended>::quiet_NaN()})
+    EXPECT_EQ(chart_.HouseOfPos(x), 0) << x;
 }
 
 TEST_F(ChartHousesTest, TheHouseOverZeroDegreesHoldsBothEnds) {
