@@ -48,8 +48,8 @@ int Run(int argc, char** argv) {
               static_cast<double>(shared.FirstJD()),
               static_cast<double>(shared.EndJD()));
   for (auto [name, motion] :
-       {std::pair{"open_checked", TSunMotion::kChecked},
-        std::pair{"open_values_only", TSunMotion::kUnchecked}})
+       {std::pair{"open_checked", TSunMotion::smChecked},
+        std::pair{"open_values_only", TSunMotion::smUnchecked}})
     benchmark::RegisterBenchmark(name, [&path, motion](benchmark::State& st) {
       Open(st, path, motion);
     })

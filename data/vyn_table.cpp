@@ -185,7 +185,7 @@ void TVynTable::CheckFields() {
 void TVynTable::Close() {
   statements_.clear();
   state_ = TTableState::tsInactive;
-  ClearRow(TPosition::AfterLast);
+  ClearRow(TPosition::psAfterLast);
   saved_ = TSnapshot();
 }
 
@@ -313,7 +313,7 @@ bool TVynTable::Fetch(TSqliteStatement& statement) {
   for (std::size_t i = 0; i < values_.size(); ++i)
     values_[i] = statement.Column(static_cast<int>(i + 1));
   std::fill(modified_.begin(), modified_.end(), false);
-  position_ = TPosition::OnRow;
+  position_ = TPosition::psOnRow;
   return true;
 }
 
@@ -337,18 +337,18 @@ bool TVynTable::FetchStep(int direction, const std::vector<TVynValue>* anchor,
     for (const auto& value : *anchor) statement.Bind(parameter++, value);
   statement.Bind(parameter, TVynValue(static_cast<long long>(skip)));
   if (Fetch(statement)) return true;
-  ClearRow(direction > 0 ? TPosition::AfterLast : TPosition::BeforeFirst);
+  ClearRow(direction > 0 ? TPosition::psAfterLast : TPosition::psBeforeFirst);
   return false;
 }
 
 void TVynTable::Step(int direction, std::int64_t count) {
   CheckBrowse();
-  if ((direction > 0 && position_ == TPosition::AfterLast) ||
-      (direction < 0 && position_ == TPosition::BeforeFirst))
+  if ((direction > 0 && position_ == TPosition::psAfterLast) ||
+      (direction < 0 && position_ == TPosition::psBeforeFirst))
     return;
   Guarded("move", [&] {
     const std::vector<TVynValue> anchor = Anchor();
-    FetchStep(direction, position_ == TPosition::OnRow ? &anchor : nullptr, count - 1);
+    FetchStep(direction, position_ == TPosition::psOnRow ? &anchor : nullptr, count - 1);
   });
 }
 
@@ -370,11 +370,11 @@ void TVynTable::MoveBy(int count) {
 }
 
 bool TVynTable::Bof() const {
-  return state_ != TTableState::tsInsert && position_ == TPosition::BeforeFirst;
+  return state_ != TTableState::tsInsert && position_ == TPosition::psBeforeFirst;
 }
 
 bool TVynTable::Eof() const {
-  return state_ != TTableState::tsInsert && position_ == TPosition::AfterLast;
+  return state_ != TTableState::tsInsert && position_ == TPosition::psAfterLast;
 }
 
 bool TVynTable::IsEmpty() {
@@ -488,7 +488,7 @@ void TVynTable::FindNearest(const std::vector<TVynValue>& values) {
         ") >= (" + Parameters(keys.size()) + ")" + OrderSql(false) + " LIMIT 1");
     TStatementRun run(statement);
     statement.BindAll(keys);
-    if (!Fetch(statement)) ClearRow(TPosition::AfterLast);
+    if (!Fetch(statement)) ClearRow(TPosition::psAfterLast);
   });
 }
 
@@ -515,7 +515,7 @@ void TVynTable::Insert() {
 
 void TVynTable::Edit() {
   CheckBrowse();
-  if (position_ != TPosition::OnRow)
+  if (position_ != TPosition::psOnRow)
     Fail(TKind::deWrongState, "there is no current row to edit");
   saved_ = Snapshot();
   state_ = TTableState::tsEdit;
@@ -592,7 +592,7 @@ void TVynTable::Post() {
       transaction.Commit();
     }
     state_ = TTableState::tsBrowse;
-    if (!Reload(row_id)) ClearRow(TPosition::AfterLast);
+    if (!Reload(row_id)) ClearRow(TPosition::psAfterLast);
   });
   if (OnAfterPost) OnAfterPost();
 }
@@ -608,7 +608,7 @@ void TVynTable::Delete() {
   CheckOpen();
   if (state_ == TTableState::tsInsert) return Cancel();
   Cancel();
-  if (position_ != TPosition::OnRow)
+  if (position_ != TPosition::psOnRow)
     Fail(TKind::deWrongState, "there is no current row to delete");
   Guarded("delete", [&] {
     TSqliteConnection& connection = Connection();
@@ -625,7 +625,7 @@ void TVynTable::Delete() {
       transaction.Commit();
     }
     if (!FetchStep(+1, &anchor, 0) && !FetchStep(-1, &anchor, 0))
-      ClearRow(TPosition::AfterLast);
+      ClearRow(TPosition::psAfterLast);
   });
   if (OnAfterDelete) OnAfterDelete();
 }
@@ -641,7 +641,7 @@ void TVynTable::EmptyTable() {
       statement.Step();
     }
     transaction.Commit();
-    ClearRow(TPosition::AfterLast);
+    ClearRow(TPosition::psAfterLast);
   });
   if (OnAfterDelete) OnAfterDelete();
 }

@@ -141,11 +141,11 @@ class TVynTable {
  private:
   friend class TVynDatabase;
   friend class TVynField;
-  enum class TPosition { BeforeFirst, OnRow, AfterLast };
+  enum class TPosition { psBeforeFirst, psOnRow, psAfterLast };
   struct TSnapshot {
     std::vector<TVynValue> values;
     std::int64_t row_id = 0;
-    TPosition position = TPosition::AfterLast;
+    TPosition position = TPosition::psAfterLast;
   };
 
   TSqliteConnection& Connection();
@@ -186,7 +186,7 @@ class TVynTable {
   std::vector<std::size_t> order_;  // the fields of the current index
 
   TTableState state_ = TTableState::tsInactive;
-  TPosition position_ = TPosition::AfterLast;
+  TPosition position_ = TPosition::psAfterLast;
   std::vector<TVynValue> values_;
   std::vector<bool> modified_;
   std::int64_t rowId_ = 0;

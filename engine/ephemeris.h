@@ -38,7 +38,7 @@ class TEphemeris {
   // between two records is not 0.9 to 1.1 degrees a day. Opening first
   // closes the previous file; a refused file leaves the reader closed.
   void Open(const std::string& path,
-            TSunMotion sunMotion = TSunMotion::kChecked);
+            TSunMotion sunMotion = TSunMotion::smChecked);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
   const std::string& Path() const { return path_; }

@@ -113,7 +113,7 @@ long CheckEphemerisFile(int fd, const std::string& path,
       const long number = first + k;
       CheckValues(record, number, path);
       const int sun = fmt::StoredValue(record + fmt::FirstByte(1));
-      if (sunMotion == TSunMotion::kChecked && number > 0)
+      if (sunMotion == TSunMotion::smChecked && number > 0)
         CheckSunAdvance(previousSun, sun, number, path);
       previousSun = sun;
     }

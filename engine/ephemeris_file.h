@@ -10,8 +10,8 @@ namespace vyn {
 
 // What the check requires of the Sun's column beyond values in range.
 enum class TSunMotion {
-  kChecked,    // 0.9 to 1.1 degrees a day between records, as in any real table
-  kUnchecked,  // any: tables made up for tests, whose bodies may stand still
+  smChecked,    // 0.9 to 1.1 degrees a day between records, as in any real table
+  smUnchecked,  // any: tables made up for tests, whose bodies may stand still
 };
 
 // Reads exactly `size` bytes at `offset` of the descriptor, retrying after

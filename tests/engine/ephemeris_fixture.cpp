@@ -83,7 +83,7 @@ void ChartOnSkies::TearDown() {
 
 void ChartOnSkies::UseSkies(const std::vector<TSky>& skies) {
   file_ = WriteSkies(skies);
-  TEphemeris::Shared().Open(file_->Path(), TSunMotion::kUnchecked);
+  TEphemeris::Shared().Open(file_->Path(), TSunMotion::smUnchecked);
 }
 
 void ChartOnSkies::PlaceAtSky(THoroscope& chart, int b) {

@@ -87,7 +87,7 @@ TEST_P(BadFileTest, IsRefusedNamingTheFileAndTheFaultAndLeavesTheReaderClosed) {
   GetParam().write(path);
   TEphemeris ephemeris;
   ephemeris.Open(good);
-  for (TSunMotion motion : {TSunMotion::kChecked, TSunMotion::kUnchecked}) {
+  for (TSunMotion motion : {TSunMotion::smChecked, TSunMotion::smUnchecked}) {
     try {
       ephemeris.Open(path, motion);
       FAIL() << "opened";
@@ -175,7 +175,7 @@ class SunMotionTest : public ::testing::Test {
 
 TEST_F(SunMotionTest, ASunOfPointNineToOnePointOneDegreesADayIsAccepted) {
   for (int minutes : {1728, 1830, 1957, 2112}) {  // 0.9, 0.953, 1.019, 1.1
-    EXPECT_EQ(OpenWithStep(minutes, TSunMotion::kChecked), "") << minutes;
+    EXPECT_EQ(OpenWithStep(minutes, TSunMotion::smChecked), "") << minutes;
   }
 }
 
@@ -186,7 +186,7 @@ TEST_F(SunMotionTest, ASunThatStandsJumpsOrGoesBackIsRefused) {
   };
   for (Case c : {Case{0, "0.000"}, Case{1727, "0.899"}, Case{2113, "1.101"},
                  Case{21600 - 64, "11.217"}, Case{5000, "2.604"}}) {
-    const std::string message = OpenWithStep(c.minutes, TSunMotion::kChecked);
+    const std::string message = OpenWithStep(c.minutes, TSunMotion::smChecked);
     EXPECT_NE(message.find(std::string("the Sun moves ") + c.perDay +
                            " degrees a day from record 20 to record 21, not "
                            "0.9 to 1.1!"),
@@ -196,7 +196,7 @@ TEST_F(SunMotionTest, ASunThatStandsJumpsOrGoesBackIsRefused) {
 }
 
 TEST_F(SunMotionTest, TablesMadeUpForTestsMayLeaveTheSunAlone) {
-  EXPECT_EQ(OpenWithStep(0, TSunMotion::kUnchecked), "");
+  EXPECT_EQ(OpenWithStep(0, TSunMotion::smUnchecked), "");
 }
 
 TEST(EphemerisOpen, TheGeneratedTableIsAccepted) {

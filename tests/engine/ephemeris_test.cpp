@@ -57,7 +57,7 @@ class EphemerisReaderTest : public ::testing::Test {
  protected:
   void OpenCurved(long records = 16) {
     file_ = FileOf(records, Curved);
-    ephemeris_.Open(file_->Path(), TSunMotion::kUnchecked);
+    ephemeris_.Open(file_->Path(), TSunMotion::smUnchecked);
   }
   TBodyReadings Read(extended t, const char* mask = kAllBodies) {
     TBodyReadings out;
@@ -161,7 +161,7 @@ int SunThroughZero(int slot, long moment) {
 
 TEST_F(EphemerisReaderTest, PassesSmoothlyThroughZeroDegrees) {
   file_ = FileOf(16, SunThroughZero);
-  ephemeris_.Open(file_->Path(), TSunMotion::kUnchecked);
+  ephemeris_.Open(file_->Path(), TSunMotion::smUnchecked);
   struct {
     extended offset;
     extended minutes;
@@ -178,7 +178,7 @@ TEST_F(EphemerisReaderTest, ABodyGoingBackThroughZeroGivesANegativeAngle) {
     static constexpr int kValues[] = {90, 70, 50, 30, 10, 21590, 21570, 21550};
     return slot == 3 ? kValues[moment / 32 % 8] : Curved(slot, moment);
   });
-  ephemeris_.Open(file_->Path(), TSunMotion::kUnchecked);
+  ephemeris_.Open(file_->Path(), TSunMotion::smUnchecked);
   // Mercury (S = 4) at t = 32r + 31 reads 10', 10' (record 4) and 21590',
   // 21590' (record 5), unwrapped to -10': the result lies just below 0.
   const TBodyReadings out = Read(32 * 4 + 31);
@@ -236,7 +236,7 @@ TEST_F(EphemerisReaderTest, SunMoonAndNodeAreNeverRetrograde) {
   file_ = FileOf(16, [](int slot, long moment) {
     return 15000 + 100 * slot - 3 * static_cast<int>(moment);
   });
-  ephemeris_.Open(file_->Path(), TSunMotion::kUnchecked);
+  ephemeris_.Open(file_->Path(), TSunMotion::smUnchecked);
   TBodyReadings out;
   out.retrograde.fill(true);
   ephemeris_.ReadBodies(kAllBodies, JDOf(32 * 5 + 7.3L), out);
@@ -250,7 +250,7 @@ TEST_F(EphemerisReaderTest, BodiesMovingForwardAreDirect) {
   file_ = FileOf(16, [](int slot, long moment) {
     return 1000 + 100 * slot + 3 * static_cast<int>(moment);
   });
-  ephemeris_.Open(file_->Path(), TSunMotion::kUnchecked);
+  ephemeris_.Open(file_->Path(), TSunMotion::smUnchecked);
   TBodyReadings out;
   out.retrograde.fill(true);
   ephemeris_.ReadBodies(kAllBodies, JDOf(32 * 5 + 7.3L), out);
@@ -271,7 +271,7 @@ int Station(int, long moment) {
 
 TEST_F(EphemerisReaderTest, RetrogradeFlagLooksAheadByEachBodysInterval) {
   file_ = FileOf(16, Station);
-  ephemeris_.Open(file_->Path(), TSunMotion::kUnchecked);
+  ephemeris_.Open(file_->Path(), TSunMotion::smUnchecked);
   constexpr int kLookAhead[] = {0, 0, 0, 40, 16, 25, 36, 49, 64, 999, 100};
   std::array<bool, 11> seenDirect{}, seenRetrograde{};
   for (extended t = 32 * 5; t < 32 * 6; t += 0.002L) {
@@ -370,8 +370,8 @@ TEST(EphemerisOpen, OpeningAnotherFileReplacesTheFirst) {
   TTestEphemerisFile first(8, [](long, int, int) { return 600; });
   TTestEphemerisFile second(8, [](long, int, int) { return 1200; });
   TEphemeris ephemeris;
-  ephemeris.Open(first.Path(), TSunMotion::kUnchecked);
-  ephemeris.Open(second.Path(), TSunMotion::kUnchecked);
+  ephemeris.Open(first.Path(), TSunMotion::smUnchecked);
+  ephemeris.Open(second.Path(), TSunMotion::smUnchecked);
   EXPECT_EQ(ephemeris.Path(), second.Path());
   TBodyReadings out;
   ephemeris.ReadBodies(kAllBodies, JDOf(96), out);

@@ -158,7 +158,7 @@ class ChartPositionsTest : public ChartOnSkies {
         8, [sunByRecord](long record, int slot, int) {
           return slot == 1 ? sunByRecord[record] : kQuietSky[slot];
         });
-    TEphemeris::Shared().Open(file_->Path(), TSunMotion::kUnchecked);
+    TEphemeris::Shared().Open(file_->Path(), TSunMotion::smUnchecked);
     chart_.SetBirthDate(test::BirthDateOfMoment(t));
     chart_.SetBirthTime(birthTime);
     chart_.SetActive(true);
@@ -196,7 +196,7 @@ TEST_F(ChartPositionsTest, RetrogradeFlagsComeFromTheEphemerisForMercuryToPluto)
         const long moment = record * 32 + j * ephemeris_format::kStepDays[slot];
         return 15000 + 100 * slot - 3 * static_cast<int>(moment);
       });
-  TEphemeris::Shared().Open(file_->Path(), TSunMotion::kUnchecked);
+  TEphemeris::Shared().Open(file_->Path(), TSunMotion::smUnchecked);
   PlaceAtSky(chart_, 0);
   chart_.SetBirthTime(7.20L);
   chart_.SetActive(true);
