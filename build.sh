@@ -1,6 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages the build needs (only those missing),
-# configures once and builds everything into build/ (programs and data in build/app/).
+# configures once and builds everything.
+#   ./build.sh             into build/ (programs and data in build/app/)
+#   ./build.sh --sanitize  into build-asan/ with clang, AddressSanitizer,
+#                          UndefinedBehaviorSanitizer and the fuzz targets
 set -eu
 cd "$(dirname "$0")"
 
@@ -9,6 +12,22 @@ PACKAGES="cmake ninja-build g++ pkg-config
   libsqlite3-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev python3"
+# clang 14 and its runtimes, libFuzzer among them.
+SANITIZE_PACKAGES="clang-14 libclang-rt-14-dev"
+
+case "${1:-}" in
+  "")
+    dir=build
+    options="" ;;
+  --sanitize)
+    dir=build-asan
+    PACKAGES="$PACKAGES $SANITIZE_PACKAGES"
+    options="-DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
+      -DVYN_SANITIZE=ON -DVYN_FUZZ=ON" ;;
+  *)
+    echo "usage: $0 [--sanitize]" >&2
+    exit 1 ;;
+esac
 
 missing=""
 for p in $PACKAGES; do
@@ -21,7 +40,8 @@ if [ -n "$missing" ]; then
   apt-get install -y -qq $missing
 fi
 
-if [ ! -f build/build.ninja ]; then
-  cmake -S . -B build -G Ninja
+if [ ! -f "$dir/build.ninja" ]; then
+  # shellcheck disable=SC2086 # the options are separate words
+  cmake -S . -B "$dir" -G Ninja $options
 fi
-cmake --build build
+cmake --build "$dir"

@@ -1,7 +1,19 @@
 #!/bin/sh
 # Builds everything and runs all tests headless.
+#   ./test.sh             the tests of build/
+#   ./test.sh --sanitize  the tests of build-asan/ under AddressSanitizer and
+#                         UndefinedBehaviorSanitizer, then each fuzz target
+#                         for a bounded time from its seed corpus
 set -eu
 cd "$(dirname "$0")"
-./build.sh
+./build.sh "$@"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j2
+if [ "${1:-}" = --sanitize ]; then
+  export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:check_initialization_order=1"
+  export UBSAN_OPTIONS="print_stacktrace=1"
+  export LSAN_OPTIONS="suppressions=$PWD/cmake/leak_suppressions.txt"
+  ctest --test-dir build-asan --output-on-failure -j2 --label-exclude fuzz
+  ctest --test-dir build-asan --output-on-failure -j2 --label-regex fuzz
+else
+  ctest --test-dir build --output-on-failure -j2
+fi

@@ -249,7 +249,7 @@ int Run(int argc, char** argv) {
   for (auto [name, work] : {std::pair{"swiss_pair", &SwissChart},
                              std::pair{"part_ephemeris_reads", &EphemerisRead},
                              std::pair{"part_placidus_cusps", &PlacidusCusps}})
-    Register(name, [&moments, work](benchmark::State& st) {
+    Register(name, [&moments, work = work](benchmark::State& st) {
       AlternateStates(st, moments, work);
     });
   TTimeKeeper keeper;
