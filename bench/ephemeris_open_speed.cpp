@@ -50,7 +50,7 @@ int Run(int argc, char** argv) {
   for (auto [name, motion] :
        {std::pair{"open_checked", TSunMotion::smChecked},
         std::pair{"open_values_only", TSunMotion::smUnchecked}})
-    benchmark::RegisterBenchmark(name, [&path, motion](benchmark::State& st) {
+    benchmark::RegisterBenchmark(name, [&path, motion = motion](benchmark::State& st) {
       Open(st, path, motion);
     })
         ->Unit(benchmark::kMicrosecond)
