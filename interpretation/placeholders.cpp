@@ -67,7 +67,8 @@ class TWorkingText {
                      static_cast<std::ptrdiff_t>(placeholder.size()));
       inserted_.emplace_back(pos, pos + insert.size());
       pos += insert.size();
-      text_ = CutToCharacters(text_, kMaxWorkingText);
+      // A text of no more bytes than the limit has no more characters.
+      if (text_.size() > kMaxWorkingText) text_ = CutToCharacters(text_, kMaxWorkingText);
     }
   }
 
