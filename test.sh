@@ -12,8 +12,11 @@ if [ "${1:-}" = --sanitize ]; then
   export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:check_initialization_order=1"
   export UBSAN_OPTIONS="print_stacktrace=1"
   export LSAN_OPTIONS="suppressions=$PWD/cmake/leak_suppressions.txt"
-  ctest --test-dir build-asan --output-on-failure -j2 --label-exclude fuzz
-  ctest --test-dir build-asan --output-on-failure -j2 --label-regex fuzz
+  # The fuzz targets run even when a test failed; either fails the run.
+  status=0
+  ctest --test-dir build-asan --output-on-failure -j2 --label-exclude fuzz || status=1
+  ctest --test-dir build-asan --output-on-failure -j2 --label-regex fuzz || status=1
+  exit $status
 else
   ctest --test-dir build --output-on-failure -j2
 fi

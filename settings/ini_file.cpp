@@ -72,6 +72,9 @@ void CheckNames(std::string_view section, std::string_view key,
                                 std::string(section) + "] " + std::string(key));
   };
   if (TrimIniBlanks(section).empty() || TrimIniBlanks(key).empty()) bad("empty name");
+  // Names are read without the blanks around them.
+  if (TrimIniBlanks(section) != section || TrimIniBlanks(key) != key)
+    bad("blanks around a section or key name");
   if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value))
     bad("line break in a section, key or value");
   if (section.find(']') != std::string_view::npos) bad("\"]\" in a section name");

@@ -221,7 +221,8 @@ TEST_F(IniFileTest, TextsThatCouldNotBeReadBackAreRefused) {
   } cases[] = {
       {"", "K", "v"},        {"S", "", "v"},        {"S", "K", "line\nbreak"},
       {"S]", "K", "v"},      {"S", "K=", "v"},      {"S", "[K", "v"},
-      {"S", ";K", "v"},      {"S\r", "K", "v"},
+      {"S", ";K", "v"},      {"S\r", "K", "v"},    {" S", "K", "v"},
+      {"S ", "K", "v"},      {"S", "\tK", "v"},    {"S", "K ", "v"},
   };
   for (const auto& c : cases)
     EXPECT_THROW(ini.WriteString(c.section, c.key, c.value), std::invalid_argument)
