@@ -1,8 +1,9 @@
 // make_database: builds the database of a new installation.
 //   make_database OUTPUT --content DIR
 // DIR holds atlas/states.tsv, atlas/places.tsv, atlas/gregorian.tsv,
-// atlas/state_gregorian.tsv, atlas/place_aliases.tsv, atlas/state_aliases.tsv, tz/tzdata.zi, a folder per language under language/ and
-// orbsets/standard_orb_sets.tsv. The database is built beside OUTPUT and renamed into place
+// atlas/state_gregorian.tsv, atlas/place_aliases.tsv, atlas/state_aliases.tsv, tz/tzdata.zi, a folder per language under language/,
+// orbsets/standard_orb_sets.tsv and the interpretation texts under
+// interpretation/, a folder per language. The database is built beside OUTPUT and renamed into place
 // when complete, so a failed run leaves no half-built file.
 #include <filesystem>
 #include <iostream>
@@ -12,6 +13,7 @@
 #include "data/transaction.h"
 #include "data/vyn_database.h"
 #include "tools/database/atlas_database.h"
+#include "tools/database/interpretation_tables.h"
 #include "tools/database/language_tables.h"
 #include "tools/database/search_tables.h"
 
@@ -28,6 +30,7 @@ struct TFigures {
   vyn::tools::TAtlasFigures atlas;
   vyn::tools::TLanguageFigures languages;
   vyn::tools::TSearchFigures search;
+  vyn::tools::TInterpretationFigures interpretation;
 };
 
 // Every table, the atlas and the language tables, in one transaction.
@@ -55,6 +58,8 @@ TFigures Build(const fs::path& file, const fs::path& content) {
     figures.languages = vyn::tools::LoadLanguageTables(
         collection, (content / "language").string(),
         (content / "orbsets/standard_orb_sets.tsv").string());
+    figures.interpretation =
+        vyn::tools::LoadInterpretationTables(collection, (content / "interpretation").string());
     transaction.Commit();
   }
   database.Disconnect();
@@ -86,7 +91,10 @@ int main(int argc, char** argv) {
               << " state search keys); languages";
     for (const std::string& code : figures.languages.languages) std::cout << " " << code;
     std::cout << " (" << figures.languages.tips << " tips, "
-              << figures.languages.orbRows << " orb definition rows)\n";
+              << figures.languages.orbRows << " orb definition rows); interpretation texts";
+    for (const auto& [code, records] : figures.interpretation.records)
+      std::cout << " " << code << " " << records;
+    std::cout << "\n";
     return 0;
   } catch (const std::exception& e) {
     std::error_code ec;

@@ -1,0 +1,149 @@
+// The coverage report of the interpretation texts: per family and language
+// the share of enumerated codes with a record, the number of records, the
+// median length in words and the share of sentences that stand in more
+// than one record. Missing texts do not fail it (the texts are still being
+// written); a record no chart can ask for, and a placeholder that survives
+// expansion for either sex of either person, do.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "interpretation/code_enumerator.h"
+#include "interpretation/placeholders.h"
+#include "tests/interpretation/interp_fixture.h"
+#include "tools/database/interpretation_tables.h"
+
+namespace vyn {
+namespace {
+
+const std::string kTextDir = std::string(VYN_CONTENT_DIR) + "/interpretation";
+
+std::size_t Words(const std::string& text) {
+  std::istringstream in(text);
+  std::size_t count = 0;
+  for (std::string word; in >> word;) ++count;
+  return count;
+}
+
+// The sentences of a text: cut after ".", "!" or "?" and at paragraph
+// marks, trimmed.
+std::vector<std::string> Sentences(const std::string& text) {
+  std::vector<std::string> sentences;
+  std::string current;
+  const auto flush = [&] {
+    const auto first = current.find_first_not_of(' ');
+    if (first != std::string::npos) sentences.push_back(current.substr(first));
+    current.clear();
+  };
+  for (char c : text) {
+    if (c == '`') {
+      flush();
+      continue;
+    }
+    current += c;
+    if (c == '.' || c == '!' || c == '?') flush();
+  }
+  flush();
+  return sentences;
+}
+
+struct TFamilyFigures {
+  std::size_t codes = 0, covered = 0, records = 0, medianWords = 0;
+  double repeatedShare = 0;
+};
+
+TFamilyFigures Figures(const TCodeFamily& family, const std::vector<TInterpRecord>& records) {
+  TFamilyFigures figures{family.Codes.size(), 0, records.size(), 0, 0};
+  std::vector<std::size_t> words;
+  std::map<std::string, std::set<std::string>> recordsOfSentence;
+  for (const auto& record : records) {
+    if (std::binary_search(family.Codes.begin(), family.Codes.end(), record.Code))
+      ++figures.covered;
+    words.push_back(Words(record.TextK));
+    for (const auto& sentence : Sentences(record.TextK))
+      recordsOfSentence[sentence].insert(record.Code);
+  }
+  if (!words.empty()) {
+    std::nth_element(words.begin(), words.begin() + words.size() / 2, words.end());
+    figures.medianWords = words[words.size() / 2];
+  }
+  std::size_t repeated = 0;
+  for (const auto& [sentence, codes] : recordsOfSentence) repeated += codes.size() > 1;
+  if (!recordsOfSentence.empty())
+    figures.repeatedShare = double(repeated) / double(recordsOfSentence.size());
+  return figures;
+}
+
+class TextCoverage : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(TextCoverage, ReportsEveryFamilyAndKnowsEveryCode) {
+  const std::string language = GetParam();
+  const auto records = tools::InterpretationRecords(kTextDir, language);
+  std::printf("%-4s %-16s %9s %8s %7s %7s %9s\n", "lang", "family", "codes", "covered",
+              "records", "median", "repeated");
+  for (const auto& family : EnumerateCodes()) {
+    const auto it = records.find(family.Name);
+    const TFamilyFigures f =
+        Figures(family, it == records.end() ? std::vector<TInterpRecord>{} : it->second);
+    std::printf("%-4s %-16s %9zu %7.1f%% %7zu %7zu %8.1f%%\n", language.c_str(),
+                family.Name.c_str(), f.codes,
+                f.codes ? 100.0 * double(f.covered) / double(f.codes) : 0.0, f.records,
+                f.medianWords, 100.0 * f.repeatedShare);
+  }
+  for (const auto& [family, list] : records) {
+    for (const auto& record : list) {
+      const TCodeFamily* owner = FamilyOfCode(record.Code);
+      ASSERT_NE(owner, nullptr) << family << ": " << record.Code << " is produced by no chart";
+      EXPECT_EQ(owner->Name, family) << record.Code;
+    }
+  }
+}
+
+// Leftovers of placeholder expansion: a percent sign before X or Z, also
+// with one blank between.
+bool HasPlaceholder(const std::string& text) {
+  for (std::size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at + 1)) {
+    std::size_t next = at + 1;
+    if (next < text.size() && text[next] == ' ') ++next;
+    if (next < text.size() && (text[next] == 'X' || text[next] == 'Z')) return true;
+  }
+  return false;
+}
+
+TEST_P(TextCoverage, EveryPlaceholderExpandsForBothSexes) {
+  TLanguage language;
+  testing::UseTokens(language, GetParam(), testing::GenderTokens());
+  const auto records = tools::InterpretationRecords(kTextDir, GetParam());
+  for (const char* personSex : {"M", "F"}) {
+    for (const char* partnerSex : {"M", "F"}) {
+      THoroscope person, partner;
+      testing::Name(person, "Ann", "Lee", personSex);
+      testing::Name(partner, "Bob", "Ray", partnerSex);
+      for (const auto& [family, list] : records)
+        for (const auto& record : list)
+          for (const std::string* text : {&record.Title, &record.MTitle, &record.TextK})
+            for (const std::string& line :
+                 ExpandPlaceholders({*text}, person, &partner, language))
+              EXPECT_FALSE(HasPlaceholder(line))
+                  << record.Code << " (person " << personSex << ", partner " << partnerSex
+                  << "): " << line;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TextCoverage, ::testing::Values("UK", "US"));
+
+TEST(TextCoverageSentences, AreCutAtStopsAndParagraphs) {
+  EXPECT_EQ(Sentences("One. Two!`Three? four"),
+            (std::vector<std::string>{"One.", "Two!", "Three?", "four"}));
+  EXPECT_TRUE(HasPlaceholder("left % Z1 over"));
+  EXPECT_TRUE(HasPlaceholder("%X"));
+  EXPECT_FALSE(HasPlaceholder("50% of them"));
+}
+
+}  // namespace
+}  // namespace vyn
