@@ -39,9 +39,10 @@ std::int64_t IntegerAt(const TSqliteStatement& statement, int column,
 // hours * 100 + minutes within `limit` minutes, as minutes.
 int HoursMinutes(std::int64_t value, int limit, const std::string& table,
                  const std::string& row, const char* field) {
-  const std::int64_t magnitude = value < 0 ? -value : value;
-  if (value < -limit * 100LL || value > limit * 100LL || magnitude % 100 >= 60 ||
-      magnitude / 100 * 60 + magnitude % 100 > limit)
+  // Only a value in range may be negated: -INT64_MIN does not exist.
+  const bool inRange = value >= -limit * 100LL && value <= limit * 100LL;
+  const std::int64_t magnitude = !inRange ? 0 : value < 0 ? -value : value;
+  if (!inRange || magnitude % 100 >= 60 || magnitude / 100 * 60 + magnitude % 100 > limit)
     Damaged(table, row, std::string(field) + " " + std::to_string(value) +
                             " is not hours * 100 + minutes within " +
                             std::to_string(limit / 60) + " hours");
@@ -52,8 +53,8 @@ int HoursMinutes(std::int64_t value, int limit, const std::string& table,
 // degrees * 100 + minutes within `degrees`.
 long Coordinate(std::int64_t value, long degrees, const std::string& table,
                 const std::string& row, const char* field) {
-  const std::int64_t magnitude = value < 0 ? -value : value;
-  if (value < -degrees * 100 || value > degrees * 100 || magnitude % 100 >= 60)
+  if (value < -degrees * 100 || value > degrees * 100 ||
+      (value < 0 ? -value : value) % 100 >= 60)
     Damaged(table, row, std::string(field) + " " + std::to_string(value) +
                             " is not degrees * 100 + minutes within " +
                             std::to_string(degrees) + " degrees");

@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const vyn::cli::TSynastry synastry =
         vyn::cli::RunSynastry(vyn::cli::ReadJson(in, "fuzz input"), session);
     vyn::cli::SynastryToJson(synastry).dump();
-  } catch (const vyn::core::TInputError&) {
-  } catch (const vyn::core::TInstallationError&) {
+  } catch (const vyn::core::EInputError&) {
+  } catch (const vyn::core::EInstallationError&) {
   }
   return 0;
 }

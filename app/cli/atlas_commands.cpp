@@ -18,7 +18,7 @@
 namespace vyn::cli {
 namespace {
 
-using core::TInputError;
+using core::EInputError;
 using nlohmann::json;
 
 struct TArguments {
@@ -33,7 +33,7 @@ TArguments Parse(const std::vector<std::string>& args) {
     if (args[i] == "--json") parsed.json = true;
     else if (args[i] == "--date" && i + 1 < args.size()) parsed.date = args[++i];
     else if (args[i] == "--time" && i + 1 < args.size()) parsed.time = args[++i];
-    else if (args[i].rfind("--", 0) == 0) throw TInputError(args[i], "is not an option here");
+    else if (args[i].rfind("--", 0) == 0) throw EInputError(args[i], "is not an option here");
     else parsed.words.push_back(args[i]);
   }
   return parsed;
@@ -47,7 +47,7 @@ bool AllDigits(const std::string& text) {
 // in force is checked once the atlas gave its Gregorian start.
 std::int64_t DateArgument(const std::string& text, const std::string& field) {
   if (text.size() != 8 || !AllDigits(text))
-    throw TInputError(field, "must be a date YYYYMMDD (eight digits)");
+    throw EInputError(field, "must be a date YYYYMMDD (eight digits)");
   const std::int64_t date = std::stoll(text);
   core::CheckDate(date, core::kJulianAlways, field);
   return date;
@@ -56,7 +56,7 @@ std::int64_t DateArgument(const std::string& text, const std::string& field) {
 // HHMM or HHMMSS as HHMMSS.
 std::int64_t TimeArgument(const std::string& text, const std::string& field) {
   if ((text.size() != 4 && text.size() != 6) || !AllDigits(text))
-    throw TInputError(field, "must be a clock time HHMM or HHMMSS");
+    throw EInputError(field, "must be a clock time HHMM or HHMMSS");
   const std::int64_t hhmmss = std::stoll(text) * (text.size() == 4 ? 100 : 1);
   core::CheckClockTime(hhmmss / 10000.0L, field);
   return hhmmss;
@@ -115,8 +115,8 @@ std::string PlaceJson(const TBirthPlace& place, const std::vector<std::string>& 
 
 int PlaceCommand(const std::vector<std::string>& args) {
   const TArguments a = Parse(args);
-  if (a.words.size() != 2) throw TInputError("place", "needs a STATE and a PLACE");
-  if (!a.time.empty() && a.date.empty()) throw TInputError("--time", "needs a --date");
+  if (a.words.size() != 2) throw EInputError("place", "needs a STATE and a PLACE");
+  if (!a.time.empty() && a.date.empty()) throw EInputError("--time", "needs a --date");
   const bool atMoment = !a.date.empty();
   const std::int64_t date = atMoment ? DateArgument(a.date, "--date") : 20000101;
   const std::int64_t time = a.time.empty() ? 120000 : TimeArgument(a.time, "--time");
@@ -133,7 +133,7 @@ int PlaceCommand(const std::vector<std::string>& args) {
 
 int ZoneCommand(const std::vector<std::string>& args) {
   const TArguments a = Parse(args);
-  if (a.words.size() != 3) throw TInputError("zone", "needs a NAME, a DATE and a TIME");
+  if (a.words.size() != 3) throw EInputError("zone", "needs a NAME, a DATE and a TIME");
   const std::int64_t date = DateArgument(a.words[1], "DATE");
   const std::int64_t time = TimeArgument(a.words[2], "TIME");
   const std::string& name = a.words[0];
@@ -143,7 +143,7 @@ int ZoneCommand(const std::vector<std::string>& args) {
   TVynTable& zoneIds = tables.Table(TTableRole::trZoneIds);
   TVynTable& zones = tables.Table(TTableRole::trZones);
   if (!LocateZoneRow(zoneIds, zones, name, date))
-    throw TInputError("NAME", "the atlas has no zone \"" + name + "\" on that date");
+    throw EInputError("NAME", "the atlas has no zone \"" + name + "\" on that date");
   const long double gregorianStart =
       date >= 19300101 ? core::kGregorianAlways
                        : zoneIds.FieldByName("GregDate").AsInteger() / 10000.0L;

@@ -10,7 +10,7 @@ namespace vyn::cli {
 namespace {
 
 using core::FieldName;
-using core::TInputError;
+using core::EInputError;
 using nlohmann::json;
 
 constexpr int kMaxOrbDegrees = 180;
@@ -24,24 +24,24 @@ const std::set<std::string>& KnownFields() {
 }
 
 int WholeNumber(const json& value, const std::string& field, int low, int high) {
-  if (!value.is_number_integer()) throw TInputError(field, "must be a whole number");
+  if (!value.is_number_integer()) throw EInputError(field, "must be a whole number");
   const bool fits = !value.is_number_unsigned() ||
                     value.get<std::uint64_t>() <=
                         static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
   const std::int64_t n = fits ? value.get<std::int64_t>() : high + 1LL;
   if (n < low || n > high)
-    throw TInputError(field, "must lie within " + std::to_string(low) + " to " +
+    throw EInputError(field, "must lie within " + std::to_string(low) + " to " +
                                  std::to_string(high));
   return static_cast<int>(n);
 }
 
 std::string Text(const json& value, const std::string& field) {
-  if (!value.is_string()) throw TInputError(field, "must be a text");
+  if (!value.is_string()) throw EInputError(field, "must be a text");
   return value.get<std::string>();
 }
 
 bool Flag(const json& value, const std::string& field) {
-  if (!value.is_boolean()) throw TInputError(field, "must be true or false");
+  if (!value.is_boolean()) throw EInputError(field, "must be true or false");
   return value.get<bool>();
 }
 
@@ -55,13 +55,13 @@ TOrbSetDegrees ReadOrbs(const json& orbs, const std::string& field) {
     return degrees;
   }
   if (!orbs.is_array() || orbs.size() != kAspectKinds)
-    throw TInputError(field, "must be a whole number of degrees or an array "
+    throw EInputError(field, "must be a whole number of degrees or an array "
                              "of 13 rows of 14 whole numbers");
   for (int row = 1; row <= kAspectKinds; ++row) {
     const json& cells = orbs[row - 1];
     const std::string rowField = field + "[" + std::to_string(row - 1) + "]";
     if (!cells.is_array() || cells.size() != kAspectPoints)
-      throw TInputError(rowField, "must be an array of 14 whole numbers");
+      throw EInputError(rowField, "must be an array of 14 whole numbers");
     for (int point = 1; point <= kAspectPoints; ++point)
       degrees[row][point] =
           WholeNumber(cells[point - 1], rowField + "[" + std::to_string(point - 1) + "]",
@@ -73,15 +73,15 @@ TOrbSetDegrees ReadOrbs(const json& orbs, const std::string& field) {
 }  // namespace
 
 long double JsonNumber(const json& value, const std::string& field) {
-  if (!value.is_number()) throw TInputError(field, "must be a number");
+  if (!value.is_number()) throw EInputError(field, "must be a number");
   return value.get<double>();
 }
 
 core::TChartInput ReadChartInput(const json& object, const std::string& where) {
-  if (!object.is_object()) throw TInputError(where, "must be an object");
+  if (!object.is_object()) throw EInputError(where, "must be an object");
   for (const auto& [key, value] : object.items())
     if (!KnownFields().count(key))
-      throw TInputError(FieldName(where, key), "is not a field of a chart");
+      throw EInputError(FieldName(where, key), "is not a field of a chart");
 
   core::TChartInput input;
   input.where = where;

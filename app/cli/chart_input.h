@@ -10,7 +10,7 @@ namespace vyn::cli {
 // The chart input of `object`, whose fields carry the chart record's
 // property names and "orbs"; a field left out keeps the record's default.
 // `where` names the object in messages ("charts[0]"). Throws
-// core::TInputError naming the field when a value has the wrong type or an
+// core::EInputError naming the field when a value has the wrong type or an
 // orb is out of range; the values themselves are checked when the charts
 // are assembled.
 core::TChartInput ReadChartInput(const nlohmann::json& object, const std::string& where);

@@ -27,7 +27,7 @@ void WriteOutput(const std::string& text) {
   std::cout << text;
   std::cout.flush();
   if (!std::cout)
-    throw TOutputError(std::string("standard output: the result could not be written (") +
+    throw EOutputError(std::string("standard output: the result could not be written (") +
                        (errno ? std::strerror(errno) : "stream error") + ")");
 }
 

@@ -13,7 +13,7 @@ inline constexpr int kExitDamagedInstallation = 3;
 inline constexpr int kExitOutputFailure = 4;
 
 // Standard output could not take the result (full, closed).
-class TOutputError : public std::runtime_error {
+class EOutputError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
@@ -22,7 +22,7 @@ class TOutputError : public std::runtime_error {
 // become single blanks, and blanks at either end go.
 std::string OneLine(std::string_view text);
 
-// Writes the result and flushes; throws TOutputError when the stream
+// Writes the result and flushes; throws EOutputError when the stream
 // refuses it.
 void WriteOutput(const std::string& text);
 

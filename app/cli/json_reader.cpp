@@ -14,7 +14,7 @@ namespace vyn::cli {
 namespace {
 
 using nlohmann::json;
-using core::TInputError;
+using core::EInputError;
 
 // nlohmann's out-of-range error for a number that overflows a double.
 constexpr int kNumberOverflow = 406;
@@ -53,9 +53,9 @@ class TBoundedBuilder {
   bool parse_error(std::size_t, const std::string& token,
                    const nlohmann::detail::exception& e) {
     if (e.id == kNumberOverflow)
-      throw TInputError(Path(), "must be a finite number (" + token +
+      throw EInputError(Path(), "must be a finite number (" + token +
                                     " is beyond the range of numbers)");
-    throw TInputError(source_, std::string("not valid JSON (") + e.what() + ")");
+    throw EInputError(source_, std::string("not valid JSON (") + e.what() + ")");
   }
 
  private:
@@ -67,7 +67,7 @@ class TBoundedBuilder {
 
   void Enter(bool array) {
     if (frames_.size() >= kMaxJsonDepth)
-      throw TInputError(Path(), "nests arrays and objects deeper than " +
+      throw EInputError(Path(), "nests arrays and objects deeper than " +
                                     std::to_string(kMaxJsonDepth) + " levels");
     frames_.push_back({array, 0, {}});
   }
@@ -99,7 +99,7 @@ std::string ReadAll(std::istream& in, const std::string& source) {
   errno = 0;
   text << in.rdbuf();
   if (in.bad())
-    throw TInputError(source, std::string("cannot be read (") + std::strerror(errno) + ")");
+    throw EInputError(source, std::string("cannot be read (") + std::strerror(errno) + ")");
   return text.str();
 }
 
@@ -116,11 +116,11 @@ json ReadJson(std::istream& in, const std::string& source) {
 json ReadJsonFile(const std::string& path) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec))
-    throw TInputError(path, "is a directory, not a JSON file");
+    throw EInputError(path, "is a directory, not a JSON file");
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in)
-    throw TInputError(path, std::string("cannot be opened (") + std::strerror(errno) + ")");
+    throw EInputError(path, std::string("cannot be opened (") + std::strerror(errno) + ")");
   return ReadJson(in, path);
 }
 

@@ -11,7 +11,7 @@ namespace vyn::cli {
 inline constexpr std::size_t kMaxJsonDepth = 64;
 
 // The one JSON document of `in`; `source` names it in messages. Throws
-// core::TInputError naming the source (unreadable, not JSON, nested deeper
+// core::EInputError naming the source (unreadable, not JSON, nested deeper
 // than kMaxJsonDepth) or the field ("charts[0].BirthDate") whose number is
 // out of range.
 nlohmann::json ReadJson(std::istream& in, const std::string& source);

@@ -12,7 +12,7 @@
 namespace vyn::cli {
 namespace {
 
-using core::TInputError;
+using core::EInputError;
 using nlohmann::json;
 
 constexpr int kDefaultLimit = 10;
@@ -30,7 +30,7 @@ int LimitArgument(const std::string& text) {
                       text.find_first_not_of("0123456789") == std::string::npos;
   const int value = digits ? std::stoi(text) : 0;
   if (value < 1 || value > kMaxLimit)
-    throw TInputError("--limit", "must be a whole number from 1 to " + std::to_string(kMaxLimit));
+    throw EInputError("--limit", "must be a whole number from 1 to " + std::to_string(kMaxLimit));
   return value;
 }
 
@@ -43,21 +43,21 @@ TSearchArguments Parse(const std::vector<std::string>& args) {
     if (a == "--json") {
       parsed.json = true;
     } else if (a == "--search") {
-      if (!hasValue) throw TInputError("--search", "needs the text to search for");
+      if (!hasValue) throw EInputError("--search", "needs the text to search for");
       parsed.text = args[++i];
       search = true;
     } else if (a == "--limit") {
-      if (!hasValue) throw TInputError("--limit", "needs a number");
+      if (!hasValue) throw EInputError("--limit", "needs a number");
       parsed.limit = LimitArgument(args[++i]);
     } else {
-      throw TInputError(a, "is not an option of place --search");
+      throw EInputError(a, "is not an option of place --search");
     }
   }
-  if (!search) throw TInputError("--search", "is missing");
+  if (!search) throw EInputError("--search", "is missing");
   if (parsed.text.size() > kMaxTextBytes)
-    throw TInputError("--search", "must be at most " + std::to_string(kMaxTextBytes) + " bytes");
+    throw EInputError("--search", "must be at most " + std::to_string(kMaxTextBytes) + " bytes");
   if (SearchKey(parsed.text).empty())
-    throw TInputError("--search", "must hold at least one letter or digit");
+    throw EInputError("--search", "must hold at least one letter or digit");
   return parsed;
 }
 

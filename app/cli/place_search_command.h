@@ -7,7 +7,7 @@
 namespace vyn::cli {
 
 // `args`: the words after "place". Writes the candidates to std::cout and
-// returns the exit status; bad input throws TInputError naming the option.
+// returns the exit status; bad input throws EInputError naming the option.
 int PlaceSearchCommand(const std::vector<std::string>& args);
 
 }  // namespace vyn::cli

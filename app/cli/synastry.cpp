@@ -14,37 +14,37 @@
 namespace vyn::cli {
 namespace {
 
-using core::TInputError;
+using core::EInputError;
 using nlohmann::json;
 
 void CheckDocument(const json& input) {
-  if (!input.is_object()) throw TInputError("document", "must be an object");
+  if (!input.is_object()) throw EInputError("document", "must be an object");
   for (const auto& [key, value] : input.items())
     if (key != "charts" && key != "partners" && key != "ephemeris")
-      throw TInputError(key, "is not a field of the document");
+      throw EInputError(key, "is not a field of the document");
   if (!input.contains("charts") || !input.at("charts").is_array() ||
       input.at("charts").empty() || input.at("charts").size() > 2)
-    throw TInputError("charts", "must be an array of one or two charts");
+    throw EInputError("charts", "must be an array of one or two charts");
 }
 
 bool WantsPartners(const json& input, std::size_t chartCount) {
   if (!input.contains("partners")) return chartCount == 2;
   if (!input.at("partners").is_boolean())
-    throw TInputError("partners", "must be true or false");
+    throw EInputError("partners", "must be true or false");
   return input.at("partners").get<bool>();
 }
 
 void OpenEphemeris(const json& input) {
   if (!input.contains("ephemeris")) return;
   if (!input.at("ephemeris").is_string())
-    throw TInputError("ephemeris", "must be the path of an ephemeris file");
+    throw EInputError("ephemeris", "must be the path of an ephemeris file");
   const std::string path = input.at("ephemeris").get<std::string>();
   if (path.find('\0') != std::string::npos)
-    throw TInputError("ephemeris", "must be a path without NUL characters");
+    throw EInputError("ephemeris", "must be a path without NUL characters");
   try {
     TEphemeris::Shared().Open(path);
   } catch (const std::runtime_error& e) {
-    throw TInputError("ephemeris", e.what());
+    throw EInputError("ephemeris", e.what());
   }
 }
 
@@ -73,7 +73,7 @@ std::optional<TBirthPlace> ResolvePlace(json& chart, const std::string& where,
     return std::nullopt;
   for (const char* key : {"State", "Place"})
     if (!chart.contains(key) || !chart.at(key).is_string())
-      throw TInputError(where + "." + key,
+      throw EInputError(where + "." + key,
                         "must be a text: a place needs both State and Place");
   const auto [date, time] = LookUpMoment(chart, where);
   const TBirthPlace place = session.ResolvePlace(

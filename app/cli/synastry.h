@@ -23,7 +23,7 @@ struct TSynastry {
   std::vector<std::vector<std::string>> warnings;
 };
 
-// Calculates the charts; throws core::TInputError naming the field at
+// Calculates the charts; throws core::EInputError naming the field at
 // fault. A chart may name a "State" and "Place" of the atlas instead of
 // giving its coordinates, zone, summer time and Gregorian start; fields it
 // gives besides take precedence. A chart without "orbs" takes the orb set

@@ -59,7 +59,7 @@ int Synastry(const std::vector<std::string>& args) {
     else return Usage("unknown argument " + args[i]);
   }
   if (asJson && !inputFile.empty())
-    throw vyn::core::TInputError("--input", "cannot be combined with --json");
+    throw vyn::core::EInputError("--input", "cannot be combined with --json");
   vyn::core::TSession session(language, "--lang");
   session.Tables();  // the language's tables must be there, whatever the job
   // Without a set named, the text shows the pair under the language's
@@ -98,18 +98,18 @@ int main(int argc, char** argv) {
     const int status = Run(command, rest);
     // Commands that wrote as they went are checked here.
     std::cout.flush();
-    if (!std::cout) throw TOutputError("standard output: the result could not be written");
+    if (!std::cout) throw EOutputError("standard output: the result could not be written");
     return status;
-  } catch (const vyn::core::TInputError& e) {
+  } catch (const vyn::core::EInputError& e) {
     PrintError(e.what());
     return kExitBadInput;
-  } catch (const vyn::core::TInstallationError& e) {
+  } catch (const vyn::core::EInstallationError& e) {
     PrintError(e.what());
     return kExitDamagedInstallation;
   } catch (const vyn::EDatabaseError& e) {
     PrintError(std::string("database: ") + e.what());
     return kExitDamagedInstallation;
-  } catch (const TOutputError& e) {
+  } catch (const EOutputError& e) {
     PrintError(e.what());
     return kExitOutputFailure;
   } catch (const std::exception& e) {

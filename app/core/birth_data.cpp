@@ -16,7 +16,7 @@ void SetField(const std::string& where, const char* property, Setter setter) {
   try {
     setter();
   } catch (const EHoroscopeException& e) {
-    throw TInputError(FieldName(where, property), e.what());
+    throw EInputError(FieldName(where, property), e.what());
   }
 }
 
@@ -41,7 +41,7 @@ void CheckBirthData(const TBirthData& b, const std::string& where) {
   CheckAngle(b.latitude, 90, "north positive", field("Latitude"));
   CheckAngle(b.longitude, 180, "west positive", field("Longitude"));
   if (b.houseSystem < 0 || b.houseSystem > kLastHouseSystem)
-    throw TInputError(field("HouseSystem"),
+    throw EInputError(field("HouseSystem"),
                       "must lie within 0 to 2 (0 Placidus, 1 Koch, 2 Equal)");
 }
 

@@ -21,7 +21,7 @@ struct TBirthData {
   extended gregorianStart = 1522.0101L;  // first Gregorian date, YYYY.MMDD
 };
 
-// Throws TInputError naming the first field at fault as `where` + "." +
+// Throws EInputError naming the first field at fault as `where` + "." +
 // the property name ("charts[0].BirthDate"; just the property name when
 // `where` is empty) and the rule it breaks.
 void CheckBirthData(const TBirthData& birth, const std::string& where);
@@ -30,7 +30,7 @@ void CheckBirthData(const TBirthData& birth, const std::string& where);
 std::string FieldName(const std::string& where, const std::string& property);
 
 // Sets checked birth data on an inactive chart record. A range error of the
-// record still comes back as TInputError naming the field.
+// record still comes back as EInputError naming the field.
 void ApplyBirthData(const TBirthData& birth, const std::string& where,
                     THoroscope& chart);
 

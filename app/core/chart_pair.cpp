@@ -17,8 +17,8 @@ constexpr int kAspectModeBoth = 3;
 TChartPair::TChartPair(const std::vector<TChartInput>& inputs, bool partners,
                        TSession* session) {
   if (inputs.empty() || inputs.size() > 2)
-    throw TInputError("charts", "must be one or two charts");
-  if (partners && inputs.size() != 2) throw TInputError("partners", "needs two charts");
+    throw EInputError("charts", "must be one or two charts");
+  if (partners && inputs.size() != 2) throw EInputError("partners", "needs two charts");
   for (const TChartInput& input : inputs) {
     CheckBirthData(input.birth, input.where);
     if (!input.orbs && !input.orbSet.empty() && !session)
@@ -45,9 +45,9 @@ void TChartPair::Activate(const TChartInput& input, THoroscope& chart) {
   try {
     chart.SetActive(true);
   } catch (const EHoroscopeException& e) {
-    throw TInputError(FieldName(input.where, "BirthDate"), e.what());
+    throw EInputError(FieldName(input.where, "BirthDate"), e.what());
   } catch (const std::runtime_error& e) {
-    throw TInstallationError("ephemeris", e.what());
+    throw EInstallationError("ephemeris", e.what());
   }
 }
 

@@ -23,10 +23,10 @@ struct TChartInput {
 
 class TChartPair {
  public:
-  // Checks every input (TInputError naming the field), builds the charts,
+  // Checks every input (EInputError naming the field), builds the charts,
   // makes two of them partners when `partners`, and calculates them. A
-  // moment outside the ephemeris is a TInputError naming the BirthDate; a
-  // missing ephemeris file a TInstallationError. `session` serves the named
+  // moment outside the ephemeris is a EInputError naming the BirthDate; a
+  // missing ephemeris file a EInstallationError. `session` serves the named
   // orb sets and may be null when no input names one.
   TChartPair(const std::vector<TChartInput>& inputs, bool partners, TSession* session);
 

@@ -55,19 +55,19 @@ void CheckMonthAndDay(std::int64_t yyyymmdd, extended gregorianStart,
                       const std::string& field) {
   const TDateParts d = Split(yyyymmdd);
   if (d.month < 1 || d.month > 12)
-    throw TInputError(field, "must have a month from 01 to 12 (" + IsoDate(d) +
+    throw EInputError(field, "must have a month from 01 to 12 (" + IsoDate(d) +
                                  " has month " + std::to_string(d.month) + ")");
   const bool julian = yyyymmdd < GregorianStartNumber(gregorianStart);
   const int days = DaysInMonth(d.year, d.month, julian);
   if (d.day < 1 || d.day > days)
-    throw TInputError(field, "must be a real date: " + IsoDate(d) +
+    throw EInputError(field, "must be a real date: " + IsoDate(d) +
                                  " does not exist in the " +
                                  (julian ? "Julian" : "Gregorian") +
                                  " calendar, whose " + MonthName(d.month) + " " +
                                  std::to_string(d.year) + " has " +
                                  std::to_string(days) + " days");
   if (!IsRealDate(yyyymmdd / 10000.0L, gregorianStart))
-    throw TInputError(field, "must be a real date: " + IsoDate(d) +
+    throw EInputError(field, "must be a real date: " + IsoDate(d) +
                                  " falls in the days skipped when the Gregorian "
                                  "calendar began on " +
                                  IsoDate(Split(GregorianStartNumber(gregorianStart))));
@@ -78,7 +78,7 @@ void CheckSexagesimal(extended x, const std::string& field) {
   // Rounded to whole seconds first: 12.30 is held as 12.2999...
   const long long units = std::llround(static_cast<double>(std::fabs(x) * 10000));
   if (units / 100 % 100 >= 60 || units % 100 >= 60)
-    throw TInputError(field,
+    throw EInputError(field,
                       "minutes and seconds (the decimals in pairs) must be below 60");
 }
 
@@ -99,26 +99,26 @@ std::int64_t DateNumber(extended yyyymmdd) {
 
 void CheckDate(extended yyyymmdd, extended gregorianStart, const std::string& field) {
   if (!std::isfinite(yyyymmdd))
-    throw TInputError(field, "must be a finite number: a date YYYY.MMDD");
+    throw EInputError(field, "must be a finite number: a date YYYY.MMDD");
   if (yyyymmdd < kFirstYear || yyyymmdd >= kLastYear + 1)
-    throw TInputError(field, "must be a date YYYY.MMDD with a year from 1 to 9999 (not " +
+    throw EInputError(field, "must be a date YYYY.MMDD with a year from 1 to 9999 (not " +
                                  Number(yyyymmdd) + ")");
   CheckMonthAndDay(DateNumber(yyyymmdd), gregorianStart, field);
 }
 
 void CheckDate(std::int64_t yyyymmdd, extended gregorianStart, const std::string& field) {
   if (yyyymmdd < kFirstYear * 10000LL || yyyymmdd >= (kLastYear + 1) * 10000LL)
-    throw TInputError(field, "must be a date YYYYMMDD with a year from 1 to 9999 (not " +
+    throw EInputError(field, "must be a date YYYYMMDD with a year from 1 to 9999 (not " +
                                  std::to_string(yyyymmdd) + ")");
   CheckMonthAndDay(yyyymmdd, gregorianStart, field);
 }
 
 void CheckClockTime(extended hms, const std::string& field) {
   if (!std::isfinite(hms) || hms < 0 || hms >= 24)
-    throw TInputError(field, "must be a clock time H.MM or H.MMSS from 0.00 to 23.5959");
+    throw EInputError(field, "must be a clock time H.MM or H.MMSS from 0.00 to 23.5959");
   CheckSexagesimal(hms, field);
   if (TimeNumber(hms) >= 240000)
-    throw TInputError(field, "must be a clock time H.MM or H.MMSS from 0.00 to 23.5959");
+    throw EInputError(field, "must be a clock time H.MM or H.MMSS from 0.00 to 23.5959");
 }
 
 std::int64_t TimeNumber(extended hms) {
@@ -130,9 +130,9 @@ void CheckAngle(extended dms, extended limit, const std::string& meaning,
   const std::string bound = std::to_string(static_cast<int>(limit));
   const std::string range = "-" + bound + " to " + bound;
   if (!std::isfinite(dms))
-    throw TInputError(field, "must be a finite number from " + range);
+    throw EInputError(field, "must be a finite number from " + range);
   if (dms < -limit || dms > limit)
-    throw TInputError(field, "must lie within " + range + " (D.MM, " + meaning +
+    throw EInputError(field, "must lie within " + range + " (D.MM, " + meaning +
                                  "; not " + Number(dms) + ")");
   CheckSexagesimal(dms, field);
 }
@@ -157,12 +157,12 @@ long Utf8Characters(std::string_view text) {
 
 void CheckName(std::string_view text, const std::string& field) {
   const long characters = Utf8Characters(text);
-  if (characters < 0) throw TInputError(field, "must be UTF-8 text");
+  if (characters < 0) throw EInputError(field, "must be UTF-8 text");
   for (const char c : text)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-      throw TInputError(field, "must not contain control characters");
+      throw EInputError(field, "must not contain control characters");
   if (characters > static_cast<long>(kMaxNameCharacters))
-    throw TInputError(field, "must have at most " + std::to_string(kMaxNameCharacters) +
+    throw EInputError(field, "must have at most " + std::to_string(kMaxNameCharacters) +
                                  " characters (it has " + std::to_string(characters) +
                                  ")");
 }
@@ -172,7 +172,7 @@ void CheckLanguageCode(std::string_view code, const std::string& field) {
   std::string codes;
   for (const std::string_view known : kLanguageMenuCodes)
     codes += (codes.empty() ? "" : " ") + std::string(known);
-  throw TInputError(field, "must be one of the language codes " + codes);
+  throw EInputError(field, "must be one of the language codes " + codes);
 }
 
 }  // namespace vyn::core

@@ -1,6 +1,6 @@
 #pragma once
 // Checks of birth data and names as a user types them. Each check throws
-// TInputError naming `field` and the rule broken; nothing is cut or
+// EInputError naming `field` and the rule broken; nothing is cut or
 // corrected on the way.
 #include <cstdint>
 #include <string>

@@ -7,17 +7,17 @@
 namespace vyn::core {
 
 // A fault in what the user gave: names the field (or file) and the rule.
-class TInputError : public std::runtime_error {
+class EInputError : public std::runtime_error {
  public:
-  TInputError(const std::string& field, const std::string& rule)
+  EInputError(const std::string& field, const std::string& rule)
       : std::runtime_error(field + ": " + rule) {}
 };
 
 // A missing or damaged part of the installation (the database, one of its
 // tables, the ephemeris file): names the part and what is wrong with it.
-class TInstallationError : public std::runtime_error {
+class EInstallationError : public std::runtime_error {
  public:
-  TInstallationError(const std::string& part, const std::string& what)
+  EInstallationError(const std::string& part, const std::string& what)
       : std::runtime_error(part + ": " + what) {}
 };
 

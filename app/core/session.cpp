@@ -19,7 +19,7 @@ auto Installed(Step step) {
   try {
     return step();
   } catch (const EDatabaseError& e) {
-    throw TInstallationError("database", e.what());
+    throw EInstallationError("database", e.what());
   }
 }
 
@@ -93,7 +93,7 @@ void TSession::CheckOrbSet(const std::string& name, const std::string& field) {
     return definitions.FindKey({name, 1});
   });
   if (!known)
-    throw TInputError(field, "the language \"" + language_ + "\" has no orb set \"" +
+    throw EInputError(field, "the language \"" + language_ + "\" has no orb set \"" +
                                  name + "\"; its sets are " + Quoted(OrbSetNames()));
 }
 
@@ -105,7 +105,7 @@ void TSession::ApplyOrbSet(const std::string& name, THoroscope& chart,
     try {
       ApplyOrbSetByName(definitions, chart, name);  // the settings' one way
     } catch (const EOrbSetError& e) {
-      throw TInstallationError("database", e.what());  // the set is there but damaged
+      throw EInstallationError("database", e.what());  // the set is there but damaged
     }
     return 0;
   });
@@ -129,8 +129,8 @@ TBirthPlace TSession::ResolvePlace(const std::string& state, const std::string& 
     try {
       return ResolveBirthPlace(tables, state, place, date, time);
     } catch (const EAtlasError& e) {
-      if (e.Missing() == TAtlasMissing::amPlace) throw TInputError(placeField, e.what());
-      throw TInputError(stateField, e.what() + NearestStatesText(tables, state));
+      if (e.Missing() == TAtlasMissing::amPlace) throw EInputError(placeField, e.what());
+      throw EInputError(stateField, e.what() + NearestStatesText(tables, state));
     }
   });
 }

@@ -23,7 +23,7 @@ inline constexpr int kSynastryOrbSetToken = 1017;
 class TSession {
  public:
   // `language`: one of the fourteen language codes; checked at once, a
-  // TInputError names `languageField` otherwise.
+  // EInputError names `languageField` otherwise.
   explicit TSession(std::string language = "UK",
                     const std::string& languageField = "language");
   ~TSession();
@@ -32,7 +32,7 @@ class TSession {
 
   const std::string& LanguageCode() const { return language_; }
 
-  // The tables, opened on first use. Throws TInstallationError naming the
+  // The tables, opened on first use. Throws EInstallationError naming the
   // database or the table that is missing or damaged.
   TDataCollection& Tables();
   // The language's texts, loaded from its help table.
@@ -40,13 +40,13 @@ class TSession {
 
   // The names of the language's orb sets, in table order.
   std::vector<std::string> OrbSetNames();
-  // Throws TInputError naming `field` and the sets there are when the
+  // Throws EInputError naming `field` and the sets there are when the
   // language has no orb set `name`.
   void CheckOrbSet(const std::string& name, const std::string& field);
   // The orbs of the language's set `name` into the chart, which stays as
-  // active as it was (an active chart recalculates once). Throws TInputError
+  // active as it was (an active chart recalculates once). Throws EInputError
   // naming `field` and the sets there are when the language has no set of
-  // that name, TInstallationError when the set is damaged; errors of the
+  // that name, EInstallationError when the set is damaged; errors of the
   // calculation propagate.
   void ApplyOrbSet(const std::string& name, THoroscope& chart,
                    const std::string& field);
@@ -56,7 +56,7 @@ class TSession {
 
   // The atlas place at a local date (YYYYMMDD) and clock time (HHMMSS).
   // Names longer than the atlas keeps are refused, not cut; a state or
-  // place the atlas lacks is a TInputError naming `stateField` or
+  // place the atlas lacks is a EInputError naming `stateField` or
   // `placeField`.
   TBirthPlace ResolvePlace(const std::string& state, const std::string& place,
                            std::int64_t date, std::int64_t time,

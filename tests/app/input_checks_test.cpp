@@ -33,7 +33,7 @@ TEST_P(InputCheckTest, PassesOrNamesFieldAndRule) {
   try {
     c.check();
     FAIL() << "accepted";
-  } catch (const TInputError& e) {
+  } catch (const EInputError& e) {
     const std::string message = e.what();
     EXPECT_EQ(message.rfind("F: ", 0), 0u) << message;
     EXPECT_NE(message.find(c.rule), std::string::npos) << message;
@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         TCheckCase{"IntegerDateTooLarge",
                    [] { CheckDate(std::int64_t{922337203685477580}, kGregorianAlways, "F"); },
                    "YYYYMMDD"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testParam) { return std::string(testParam.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Times, InputCheckTest,
@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Time("SixtySeconds", 12.3060L, "below 60"),
                       Time("Negative", -0.01L, "clock time"),
                       Time("NaN", kNaN, "clock time"), Time("Huge", 1e300L, "clock time")),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testParam) { return std::string(testParam.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Angles, InputCheckTest,
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Latitude("SixtyMinutes", 45.60L, "below 60"),
                       Latitude("Infinite", -kInf, "finite number"),
                       Latitude("NaN", kNaN, "finite number")),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testParam) { return std::string(testParam.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Names, InputCheckTest,
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "DK UK FR GE GR IT PR SP SW FI DU NR US HU"},
                       TCheckCase{"LowerCaseLanguage", [] { CheckLanguageCode("uk", "F"); },
                                  "language codes"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testParam) { return std::string(testParam.param.name); });
 
 TEST(BirthDataTest, TheFirstFaultIsNamedUnderItsChart) {
   TBirthData birth;
@@ -130,13 +130,13 @@ TEST(BirthDataTest, TheFirstFaultIsNamedUnderItsChart) {
   try {
     CheckBirthData(birth, "charts[1]");
     FAIL() << "accepted";
-  } catch (const TInputError& e) {
+  } catch (const EInputError& e) {
     EXPECT_EQ(std::string(e.what()).rfind("charts[1].BirthDate: ", 0), 0u) << e.what();
   }
   birth.gregorianStart = 1752.0914L;  // still Julian in 1700
   EXPECT_NO_THROW(CheckBirthData(birth, "charts[1]"));
   birth.lastName = std::string(41, 'x');
-  EXPECT_THROW(CheckBirthData(birth, ""), TInputError);
+  EXPECT_THROW(CheckBirthData(birth, ""), EInputError);
 }
 
 TEST(BirthDataTest, DateAndTimeNumbersReadLikeTheChartRecord) {

@@ -165,7 +165,7 @@ TEST_P(SynastryInputErrorTest, NamesTheFieldAndTheRule) {
     core::TSession session;
     RunSynastry(bad.input, session);
     FAIL() << "accepted";
-  } catch (const core::TInputError& e) {
+  } catch (const core::EInputError& e) {
     const std::string message = e.what();
     EXPECT_EQ(message.rfind(bad.field, 0), 0u) << message;
     EXPECT_NE(message.find(bad.rule), std::string::npos) << message;
@@ -240,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
         TBadInput{"MissingEphemeris",
                   {{"charts", {json::object()}}, {"ephemeris", "/nonexistent/VYN.LNG"}},
                   "ephemeris", "File /nonexistent/VYN.LNG not found!"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testParam) { return std::string(testParam.param.name); });
 
 }  // namespace
 }  // namespace vyn::cli

@@ -64,6 +64,7 @@ TEST_F(DamagedRowsTest, DamagedRowsAreRefusedNamingTableRowAndField) {
       {"UPDATE ZONE SET TimeDelta = 999999", "ZONE", {"\"1001\"", "18500101", "TimeDelta"}},
       {"UPDATE ZONE SET TimeDelta = 1790", "ZONE", {"TimeDelta", "1790"}},
       {"UPDATE ZONE SET TimeDelta = 'x'", "ZONE", {"TimeDelta"}},
+      {"UPDATE ZONE SET TimeDelta = -9223372036854775808", "ZONE", {"TimeDelta"}},
       {"UPDATE SUMMER SET TimeDiff = 9223372036854775807", "SUMMER",
        {"\"1001\"", "19800330", "TimeDiff"}},
       {"UPDATE SUMMER SET FromTime = -5", "SUMMER", {"FromTime"}},

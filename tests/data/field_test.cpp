@@ -60,10 +60,13 @@ TEST_F(FieldTest, NumbersWrittenAsTextKeepTheirDigits) {
 
 TEST_F(FieldTest, TextIsCutToTheFieldSizeInCharacters) {
   names_.FieldByName("Sex").SetAsString("Female");
-  names_.FieldByName("BirthTown").SetAsString(std::string(38, 'x') + "\xC3\x86\xC3\x98\xC3\x85");
+  std::string town(38, 'x');
+  town.append("\xC3\x86\xC3\x98\xC3\x85");
+  names_.FieldByName("BirthTown").SetAsString(town);
   TVynTable& row = PostAndReload();
   EXPECT_EQ(row.FieldByName("Sex").AsString(), "F");
-  EXPECT_EQ(row.FieldByName("BirthTown").AsString(), std::string(38, 'x') + "\xC3\x86\xC3\x98");
+  town.resize(town.size() - 2);  // the third letter does not fit
+  EXPECT_EQ(row.FieldByName("BirthTown").AsString(), town);
 }
 
 TEST_F(FieldTest, IntegerAndBooleanFieldsTakeText) {

@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{"DecNegative", DecToDM, -10.75L, -10.45L},
         ConversionCase{"DegToRadUsesTheFixedFactor", DegToRad, 180, 3.14159265L},
         ConversionCase{"RadToDegUsesTheFixedFactor", RadToDeg, 0.0174532925L, 1}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testParam) { return std::string(testParam.param.what); });
 
 // Every minute and a few seconds of a range of degrees read back exactly:
 // the minutes are never taken one short.
@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReduceCase{"ModPiAbsAbovePi", ModPiAbs, 3 * HalfPi, HalfPi},
         ReduceCase{"ModPiAbsNegative", ModPiAbs, -HalfPi, HalfPi},
         ReduceCase{"ModPiAbsTurns", ModPiAbs, -7 * kPi / 3, kPi / 3}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testParam) { return std::string(testParam.param.what); });
 
 TEST(Angles, RAToLambdaIsTheEclipticPointOfARightAscension) {
   const extended eps = 0.40909L;

@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
         RealDateCase{"NaN", kNaN, kPapalStart, false},
         RealDateCase{"Infinite", kInfinity, kPapalStart, false},
         RealDateCase{"NaNStartMeansGregorian", 1900.0229L, kNaN, false}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testParam) { return std::string(testParam.param.what); });
 
 }  // namespace
 }  // namespace vyn

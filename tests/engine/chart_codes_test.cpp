@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
         PolarityCase{"Opposition", Minutes(180), "VE", "MA", "-"},
         PolarityCase{"NoAspect", Minutes(100), "VE", "MA", "U"},
         PolarityCase{"Descendant", Minutes(1), "DS", "MA", "U"}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testParam) { return std::string(testParam.param.what); });
 
 class OverlayPolarityTest : public ChartCodesTest,
                             public ::testing::WithParamInterface<PolarityCase> {};
@@ -205,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
         PolarityCase{"Square", Minutes(90), "VE", "MA", "-"},
         PolarityCase{"Opposition", Minutes(180), "VE", "MA", "-"},
         PolarityCase{"NoAspect", Minutes(100), "VE", "MA", "U"}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testParam) { return std::string(testParam.param.what); });
 
 TEST_F(ChartCodesTest, OverlayPolarityOfAHouseNumberLooksAtNoAspect) {
   Activate(QuietSkyWith({{1, Minutes(100)}}), QuietSkyWith({{1, Minutes(100)}}));

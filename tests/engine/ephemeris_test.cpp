@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
         InterpolationCase{"Mars", 5, 2, {-8, 0, 8, 16}, 1.25L},
         InterpolationCase{"Pluto", 10, 16, {-32, 0, 32, 64}, 1.5L},
         InterpolationCase{"NorthNode", 11, 24, {-32, 0, 32, 64}, 1.75L}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testParam) { return std::string(testParam.param.what); });
 
 struct UnwrapCase {
   const char* what;
@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {21000, 300, 900, 1500}, {21000, 21900, 22500, 23100}},
         UnwrapCase{"HalfACircleStays",
                    {0, 10800, 21600, 10800}, {0, 10800, 21600, 10800}}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testParam) { return std::string(testParam.param.what); });
 
 // The Sun passing 0 degrees, 20' per 32 days: 21590' in record 5, 10' in
 // record 6 (the points 21590 and 21610 once unwrapped).
@@ -229,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MaskCase{"ShortMask", "011", {2, 3}},
                       MaskCase{"All", kAllBodies,
                                {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testParam) { return std::string(testParam.param.what); });
 
 TEST_F(EphemerisReaderTest, SunMoonAndNodeAreNeverRetrograde) {
   // Every body moving backward by 3' a day.

@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         PolarCase{"Below2000Above1500", 1500.0316L, 66.33L, hsEqual},
         PolarCase{"Pole", 2000.0101L, 90, hsEqual},
         PolarCase{"Equator", 2000.0101L, 0, hsPlacidus}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testParam) { return std::string(testParam.param.what); });
 
 class ChartHousesTest : public ChartOnSkies {
  protected:

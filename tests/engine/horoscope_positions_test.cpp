@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         TimeCase{"NewYorkSummer", 14.35L, 5, 1, 18 + 35 / 60.0L, 0,
                  2451710.5L + (18 + 35 / 60.0L) / 24},
         TimeCase{"Greenwich", 12.30L, 0, 0, 12.5L, 0, 2451711.0L + 0.5L / 24}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testParam) { return std::string(testParam.param.what); });
 
 TEST(TimeStep, At1900ZeroUTTheTimeIsZeroAndSiderealTimeTheEpochAngle) {
   THoroscope chart;
@@ -276,7 +276,7 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"AllTogether",
                   {0, 500, 500, 500, 500, 500, 500, 500, 500, 500, 500, 500},
                   {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testParam) { return std::string(testParam.param.what); });
 
 // ---- invariants of a finished calculation ----------------------------------
 

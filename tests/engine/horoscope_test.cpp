@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
                     -12, 12, "Incorrect Zone Time!"},
         RangedInput{"SummerTime", &THoroscope::SetSummerTime,
                     &THoroscope::SummerTime, -12, 12, "Incorrect Summer Time!"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testParam) { return std::string(testParam.param.name); });
 
 // ---- values no input can have ---------------------------------------------
 
@@ -290,7 +290,7 @@ INSTANTIATE_TEST_SUITE_P(
                       c.SetPlaceName("Oslo");
                       c.SetStateName("Norway");
                     }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testParam) { return std::string(testParam.param.name); });
 
 class NewValueTest : public ChartRecordTest,
                      public ::testing::WithParamInterface<InputChange> {};
@@ -333,7 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
         InputChange{"AspectMode", [](THoroscope& c, THoroscope&) { c.SetAspectMode(3); }},
         InputChange{"Partner", [](THoroscope& c, THoroscope& o) { c.SetPartner(&o); }},
         InputChange{"Assign", [](THoroscope& c, THoroscope& o) { c.Assign(o); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testParam) { return std::string(testParam.param.name); });
 
 TEST_F(ChartRecordTest, ReportsToTheWheelThenFiresOnChange) {
   RecordingWheel wheel;
@@ -424,7 +424,7 @@ INSTANTIATE_TEST_SUITE_P(
         YearWindowCase{"To1501", {{false, 1501}}, 1500, 1501, 1},
         YearWindowCase{"To2101Ignored", {{false, 2101}}, 1996, 1997, 0},
         YearWindowCase{"To2100", {{false, 2100}}, 2099, 2100, 1}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testParam) { return std::string(testParam.param.what); });
 
 // ---- texts ---------------------------------------------------------------
 

@@ -17,7 +17,8 @@ namespace {
 
 // The shipped token list of a language, from the content sources.
 TTokenList ContentTokens(const std::string& code) {
-  const std::string path = std::string(VYN_CONTENT_DIR) + "/language/" + code + "/tokens.txt";
+  std::string path = VYN_CONTENT_DIR;
+  path.append("/language/").append(code).append("/tokens.txt");
   const auto lines = ReadTextFileLines(path);
   if (!lines) throw std::runtime_error("cannot read " + path);
   return TTokenList::Parse(*lines, path);
