@@ -13,7 +13,11 @@
 #include <sstream>
 
 #include "interpretation/code_enumerator.h"
+#include "interpretation/code_parts.h"
+#include "interpretation/pair_codes.h"
 #include "interpretation/placeholders.h"
+#include "interpretation/topic.h"
+#include "interpretation/topic_list.h"
 #include "tests/interpretation/interp_fixture.h"
 #include "tools/database/interpretation_tables.h"
 
@@ -132,6 +136,59 @@ TEST_P(TextCoverage, EveryPlaceholderExpandsForBothSexes) {
                   << record.Code << " (person " << personSex << ", partner " << partnerSex
                   << "): " << line;
     }
+  }
+}
+
+// A pair in which every body of one chart stands in a harmonious contact
+// with every body of the other. The descendant ruler is a body no aspect
+// list offers, so that the ruler's list leaves no candidate out.
+class TAllInContact : public TPairCodes {
+ public:
+  explicit TAllInContact(std::string name) : name_(std::move(name)) {}
+  bool Active() const override { return true; }
+  std::string FirstName() const override { return name_; }
+  std::string DescendantRuler() const override { return "SN"; }
+  std::string GetSignCode(std::string_view) const override { return "AR"; }
+  std::string GetHouseCode(std::string_view) const override { return "01"; }
+  std::string GetOverlayHouseCode(std::string_view) const override { return "01"; }
+  std::string GetAspectPolarity(std::string_view, std::string_view) const override { return "+"; }
+  std::string GetOverlayPolarity(std::string_view, std::string_view) const override { return "+"; }
+
+ private:
+  std::string name_;
+};
+
+class TEveryCode : public TInterpTexts {
+ public:
+  std::optional<TInterpRecord> LookUp(std::string_view code) override {
+    return TInterpRecord{std::string(code), "", "", ""};
+  }
+};
+
+// The topic list looks an aspect up first as "own body, polarity, partner's
+// body" and takes the reversed code only when that has no text; a text
+// stored in the order the list never tries first is read by the person the
+// other way round. Every aspect text must stand in the order tried first.
+TEST_P(TextCoverage, AspectTextsStandInTheOrderTheTopicListTriesFirst) {
+  const TAllInContact one("A"), two("B");
+  TEveryCode every;
+  std::set<std::string> firstTried;
+  for (const std::string& topic : BuildTopicList(one, &two, every).Topics) {
+    const std::string code = TopicCode(topic, "A");
+    if (ParseCode(code, 1, {"A", "B"}).Kind == "Asps") firstTried.insert(code);
+  }
+  ASSERT_TRUE(firstTried.count("SU+MO"));
+  ASSERT_TRUE(firstTried.count("VE+SU"));
+  ASSERT_FALSE(firstTried.count("SU+VE"));
+  const auto records = tools::InterpretationRecords(kTextDir, GetParam());
+  const auto aspects = records.find("aspects");
+  if (aspects == records.end()) return;
+  for (const auto& record : aspects->second) {
+    std::string plus = record.Code;
+    plus[2] = '+';
+    EXPECT_TRUE(firstTried.count(plus))
+        << record.Code << " is looked up only after " << plus.substr(3) << record.Code[2]
+        << plus.substr(0, 2) << ", so its reader has the two bodies the other way round";
   }
 }
 
