@@ -18,12 +18,12 @@ SANITIZE_PACKAGES="clang-14 libclang-rt-14-dev"
 case "${1:-}" in
   "")
     dir=build
-    options="" ;;
+    options="-DVYN_WERROR=ON" ;;
   --sanitize)
     dir=build-asan
     PACKAGES="$PACKAGES $SANITIZE_PACKAGES"
     options="-DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
-      -DVYN_SANITIZE=ON -DVYN_FUZZ=ON" ;;
+      -DVYN_SANITIZE=ON -DVYN_FUZZ=ON -DVYN_WERROR=ON" ;;
   *)
     echo "usage: $0 [--sanitize]" >&2
     exit 1 ;;

@@ -1,5 +1,5 @@
 # The compiler warnings of every target. VYN_WERROR turns them into errors;
-# it is off by default until the tree builds cleanly with the stricter set.
+# build.sh sets it for both of its trees.
 option(VYN_WERROR "Treat compiler warnings as errors" OFF)
 
 set(VYN_WARNING_FLAGS
