@@ -4,7 +4,6 @@
 // change of the search or of the atlas shows what it costs.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "data/data_collection.h"
 #include "data/place_search.h"
 #include "data/vyn_database.h"
+#include "tests/tools/shipped_database_fixture.h"
 #include "tools/database/tsv_table.h"
 
 namespace vyn {
@@ -34,33 +34,15 @@ std::vector<TCheckRow> CheckRows() {
   return rows;
 }
 
-class BirthplacesCheck : public ::testing::Test {
+class BirthplacesCheck : public testing::ShippedDatabaseFixture {
  protected:
-  static void SetUpTestSuite() {
-    database_ = new TVynDatabase;
-    database_->SetDirectory(std::filesystem::path(VYN_SHIPPED_DATABASE).parent_path());
-    database_->Connect(TConnectMode::cmOpenExisting);
-    atlas_ = new TDataCollection(*database_, "UK");
-    atlas_->SetLanguage("UK");
-    atlas_->SetActive(true);
-  }
-  static void TearDownTestSuite() {
-    delete atlas_;
-    delete database_;
-  }
   // "PLACE, STATE" of the first candidate, or "(none)".
   static std::string First(const std::string& typed) {
     const auto candidates = SearchPlaces(*atlas_, typed, 1);
     return candidates.empty() ? std::string("(none)")
                               : candidates.front().place + ", " + candidates.front().state;
   }
-
-  static TVynDatabase* database_;
-  static TDataCollection* atlas_;
 };
-
-TVynDatabase* BirthplacesCheck::database_ = nullptr;
-TDataCollection* BirthplacesCheck::atlas_ = nullptr;
 
 TEST_F(BirthplacesCheck, TheRightPlaceComesFirst) {
   const std::vector<TCheckRow> rows = CheckRows();

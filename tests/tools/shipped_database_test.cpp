@@ -2,43 +2,25 @@
 // how a birth place is resolved.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "data/birth_place.h"
 #include "data/data_collection.h"
 #include "data/sqlite_statement.h"
 #include "data/vyn_database.h"
+#include "tests/tools/shipped_database_fixture.h"
 
 namespace vyn {
 namespace {
 
-class ShippedDatabaseTest : public ::testing::Test {
+class ShippedDatabaseTest : public testing::ShippedDatabaseFixture {
  protected:
-  static void SetUpTestSuite() {
-    database_ = new TVynDatabase;
-    database_->SetDirectory(std::filesystem::path(VYN_SHIPPED_DATABASE).parent_path());
-    database_->Connect(TConnectMode::cmOpenExisting);
-    atlas_ = new TDataCollection(*database_, "UK");
-    atlas_->SetLanguage("UK");
-    atlas_->SetActive(true);
-  }
-  static void TearDownTestSuite() {
-    delete atlas_;
-    delete database_;
-  }
   static long long Scalar(const std::string& sql) {
     TSqliteStatement statement(database_->Connection(), sql);
     statement.Step();
     return statement.Column(0).Integer();
   }
-
-  static TVynDatabase* database_;
-  static TDataCollection* atlas_;
 };
-
-TVynDatabase* ShippedDatabaseTest::database_ = nullptr;
-TDataCollection* ShippedDatabaseTest::atlas_ = nullptr;
 
 struct TClock {
   const char* zone;
