@@ -3,6 +3,7 @@
 // an untouched file's text is the file byte for byte; a written value reads
 // back as written (without surrounding blanks), both from memory and after
 // the saved file is read again; every other key keeps its value.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -40,10 +41,17 @@ void Require(bool condition) {
   if (!condition) std::abort();
 }
 
+// Section names match without regard to ASCII case, as the reader matches them.
+bool SameSection(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&](char x, char y) { return lower(x) == lower(y); });
+}
+
 // A probe key of the file that is not the written one keeps its value.
 void CheckOtherKey(const vyn::TIniFile& before, const vyn::TIniFile& after, const TWrite& write) {
   const std::string section = "Probe", key = "Key";
-  if (vyn::TrimIniBlanks(write.section) == section) return;
+  if (SameSection(vyn::TrimIniBlanks(write.section), section)) return;
   Require(before.ReadString(section, key, "-") == after.ReadString(section, key, "-"));
 }
 
