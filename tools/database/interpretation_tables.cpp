@@ -10,6 +10,7 @@
 #include "data/table_loader.h"
 #include "interpretation/code_enumerator.h"
 #include "language/language_codes.h"
+#include "tools/database/double_texts.h"
 
 namespace vyn::tools {
 namespace {
@@ -70,13 +71,24 @@ std::vector<TInterpRecord> ReadFamilyFile(const fs::path& file, std::set<std::st
   return records;
 }
 
+// The double texts composed from the fragments of UK and of `language`, for
+// the pairs of signs that no written record covers.
+void AddDoubles(std::map<std::string, std::vector<TInterpRecord>>& records, const fs::path& dir,
+                const std::string& language) {
+  std::vector<std::string> files = {(dir / kBaseLanguage / kDoubleFragmentFile).string()};
+  if (language != kBaseLanguage) files.push_back((dir / language / kDoubleFragmentFile).string());
+  if (std::none_of(files.begin(), files.end(), [](const auto& f) { return fs::exists(f); })) return;
+  AddComposedDoubles(records["doubles"], files);
+}
+
 }  // namespace
 
 std::map<std::string, std::vector<TInterpRecord>> ReadInterpretationFolder(
     const std::string& folder) {
   std::vector<fs::path> files;
   for (const auto& entry : fs::directory_iterator(folder))
-    if (entry.is_regular_file() && entry.path().extension() == ".tsv")
+    if (entry.is_regular_file() && entry.path().extension() == ".tsv" &&
+        entry.path().filename() != kDoubleFragmentFile)
       files.push_back(entry.path());
   std::sort(files.begin(), files.end());
   std::map<std::string, std::vector<TInterpRecord>> families;
@@ -90,6 +102,7 @@ std::map<std::string, std::vector<TInterpRecord>> InterpretationRecords(
     const std::string& interpretationDir, const std::string& language) {
   const fs::path dir(interpretationDir);
   auto records = ReadInterpretationFolder((dir / kBaseLanguage).string());
+  AddDoubles(records, dir, language);
   if (language == kBaseLanguage) return records;
   for (auto& [family, own] : ReadInterpretationFolder((dir / language).string())) {
     auto& merged = records[family];
