@@ -199,8 +199,67 @@ TCodes GraphContactCodes() {
   return codes;
 }
 
-TCodeFamily Family(std::string name, const TCodes& codes) {
-  return {std::move(name), std::vector<std::string>(codes.begin(), codes.end())};
+using TQuestions = std::vector<TCodeQuestion>;
+
+TQuestions EachAlone(const TCodes& codes) {
+  TQuestions questions;
+  for (const auto& code : codes) questions.push_back({code});
+  return questions;
+}
+
+// One question per contact whose text may stand under either order.
+template <typename TReversed>
+TQuestions EitherOrder(const TCodes& codes, const TReversed& reversed) {
+  TQuestions questions;
+  TCodes asked;
+  for (const auto& code : codes) {
+    if (asked.count(code)) continue;
+    const std::string other = reversed(code);
+    asked.insert({code, other});
+    questions.push_back(other == code ? TCodeQuestion{code} : TCodeQuestion{code, other});
+  }
+  return questions;
+}
+
+// "SU+MO" <-> "MO+SU".
+std::string ReversedAspect(const std::string& code) {
+  return code.substr(3, 2) + code[2] + code.substr(0, 2);
+}
+
+// "SU/MO" <-> "MO/SU", "SUAR/SUTA" <-> "SUTA/SUAR".
+std::string ReversedPair(const std::string& code) {
+  const std::size_t slash = code.find('/');
+  return code.substr(slash + 1) + "/" + code.substr(0, slash);
+}
+
+// "SUX+MOZ/G" <-> "MOX+SUZ/G".
+std::string ReversedContact(const std::string& code) {
+  return code.substr(4, 2) + "X" + code[3] + code.substr(0, 2) + "Z" + code.substr(7);
+}
+
+// Codes of `codes` whose body (first two letters) is one of `bodies`.
+TCodes FirstBodyIn(const TCodes& codes, const TNames& bodies) {
+  TCodes chosen;
+  for (const auto& code : codes)
+    if (std::find(bodies.begin(), bodies.end(), code.substr(0, 2)) != bodies.end())
+      chosen.insert(code);
+  return chosen;
+}
+
+// Pair texts of two bodies (not of a body and a sign, which fall back to the
+// overlay aspect of the same body) that a topic of the listed bodies asks for.
+TCodes TopicPairCodes() {
+  const TNames bodies = Bodies(plSun, plIc);
+  TCodes codes;
+  for (const auto& code : FirstBodyIn(PairCodes(), Joined(kOwnBodies, {"AS", "MC", "IC"})))
+    if (std::find(bodies.begin(), bodies.end(), code.substr(3)) != bodies.end())
+      codes.insert(code);
+  return codes;
+}
+
+TCodeFamily Family(std::string name, const TCodes& codes, TQuestions required) {
+  return {std::move(name), std::vector<std::string>(codes.begin(), codes.end()),
+          std::move(required)};
 }
 
 std::vector<TCodeFamily> BuildFamilies() {
@@ -208,24 +267,32 @@ std::vector<TCodeFamily> BuildFamilies() {
                overlayHouses = OverlayHouseCodes(), aspects = AspectCodes(kPolarities),
                unaspected = AspectCodes({"U"}),
                overlayAspects = OverlayAspectCodes();
-  return {Family("signs", signs),
-          Family("houses", houses),
-          Family("seventh_house", seventh),
-          Family("overlay_houses", overlayHouses),
-          Family("aspects", aspects),
-          Family("unaspected", unaspected),
-          Family("overlay_aspects", overlayAspects),
-          Family("pairs", PairCodes()),
-          Family("doubles", DoubleCodes()),
-          Family("short_texts", ShortTexts()),
+  const TCodes pairs = PairCodes(), doubles = DoubleCodes(), shortTexts = ShortTexts(),
+               sections = SectionCodes(), bars = GraphBarCodes(), scores = GraphScoreCodes(),
+               contacts = GraphContactCodes();
+  // An overlay aspect is read in its own order; the reversed code that the
+  // partner's pane offers beside it is an optional addition when its first
+  // body is one no topic or graph row starts from.
+  const TCodes overlayTopics = FirstBodyIn(overlayAspects, Joined(kOverlayBodies, kGraphRows));
+  return {Family("signs", signs, EachAlone(signs)),
+          Family("houses", houses, EachAlone(houses)),
+          Family("seventh_house", seventh, EachAlone(seventh)),
+          Family("overlay_houses", overlayHouses, EachAlone(overlayHouses)),
+          Family("aspects", aspects, EitherOrder(aspects, ReversedAspect)),
+          Family("unaspected", unaspected, {}),
+          Family("overlay_aspects", overlayAspects, EachAlone(overlayTopics)),
+          Family("pairs", pairs, EitherOrder(TopicPairCodes(), ReversedPair)),
+          Family("doubles", doubles, EitherOrder(doubles, ReversedPair)),
+          Family("short_texts", shortTexts, EachAlone(shortTexts)),
           Family("sex_additions",
                  SexAdditions(
-                     {signs, houses, seventh, overlayHouses, aspects, unaspected, overlayAspects})),
-          Family("lead_additions", LeadAdditions(overlayAspects)),
-          Family("sections", SectionCodes()),
-          Family("graph_bars", GraphBarCodes()),
-          Family("graph_scores", GraphScoreCodes()),
-          Family("graph_contacts", GraphContactCodes())};
+                     {signs, houses, seventh, overlayHouses, aspects, unaspected, overlayAspects}),
+                 {}),
+          Family("lead_additions", LeadAdditions(overlayAspects), {}),
+          Family("sections", sections, EachAlone(sections)),
+          Family("graph_bars", bars, EachAlone(bars)),
+          Family("graph_scores", scores, EachAlone(scores)),
+          Family("graph_contacts", contacts, EitherOrder(contacts, ReversedContact))};
 }
 
 }  // namespace

@@ -6,14 +6,11 @@
 #include <set>
 #include <string>
 
-#include "engine/aspects.h"
-#include "engine/ephemeris.h"
 #include "engine/planets.h"
 #include "interpretation/interp_record.h"
 #include "interpretation/topic.h"
 #include "interpretation/topic_list.h"
-#include "platform/app_directory.h"
-#include "tests/interpretation/interp_fixture.h"
+#include "tests/interpretation/chart_pair_fixture.h"
 
 namespace vyn {
 namespace {
@@ -30,37 +27,8 @@ class EveryAspectText : public TInterpTexts {
   }
 };
 
-class ChartPairTopicsTest : public ::testing::Test {
+class ChartPairTopicsTest : public testing::ChartPairTest {
  protected:
-  void SetUp() override {
-    TEphemeris::Shared().Close();
-    SetAppDirectory(VYN_TEST_APP_DIR);
-    testing::Name(ann_, "Ann", "Lee", "F");
-    testing::Name(bob_, "Bob", "Ray", "M");
-    Place(ann_, 1980.0614L, 12.00L, 52.31L, -13.24L);
-    Place(bob_, 1978.0302L, 6.30L, 48.08L, -11.34L);
-    ann_.SetPartner(&bob_);
-    bob_.SetPartner(&ann_);
-    ann_.SetActive(true);
-    bob_.SetActive(true);
-    ASSERT_TRUE(ann_.EphemerisOpen());
-  }
-  void TearDown() override {
-    TEphemeris::Shared().Close();
-    SetAppDirectory("");
-  }
-
-  static void Place(THoroscope& chart, extended date, extended time, extended latitude,
-                    extended longitude) {
-    chart.SetBirthDate(date);
-    chart.SetBirthTime(time);
-    chart.SetLatitude(latitude);
-    chart.SetLongitude(longitude);
-    for (int row = 1; row <= kAspectKinds; ++row)
-      for (int point = 1; point <= kAspectPoints; ++point) chart.SetOrb(row, point, 8);
-  }
-
-  THoroscope ann_, bob_;
   EveryAspectText texts_;
 };
 

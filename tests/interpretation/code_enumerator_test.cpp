@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 #include "engine/aspects.h"
@@ -159,6 +161,65 @@ TEST(CodeEnumerator, RejectsCodesNoChartProduces) {
   EXPECT_EQ(FamilyOfCode("SUX-SUZ/SUZ")->Name, "lead_additions");
   EXPECT_EQ(FamilyOfCode("XCAZB")->Name, "graph_bars");
   EXPECT_EQ(FamilyOfCode("SUUMO")->Name, "unaspected");
+}
+
+// The questions a complete set of texts answers: every alternative of a
+// question is a code of the family, and the question of a code is found by
+// either of its orders where a reversed code answers too.
+const TCodeQuestion* QuestionOf(const TCodeFamily& family, const std::string& code) {
+  for (const auto& question : family.Required)
+    if (std::find(question.begin(), question.end(), code) != question.end()) return &question;
+  return nullptr;
+}
+
+const TCodeFamily& FamilyNamed(const std::string& name) {
+  for (const auto& family : EnumerateCodes())
+    if (family.Name == name) return family;
+  throw std::runtime_error("no family " + name);
+}
+
+TEST(CodeEnumerator, RequiredQuestionsNameTheCodesThatAnswerThem) {
+  struct TCase {
+    const char* family;
+    const char* code;
+    std::vector<std::string> question;  // empty: the code is not required
+  };
+  const TCase cases[] = {
+      {"aspects", "MO+SU", {"MO+SU", "SU+MO"}},
+      {"aspects", "SU-MO", {"MO-SU", "SU-MO"}},
+      {"overlay_aspects", "SUX+MOZ", {"SUX+MOZ"}},
+      {"overlay_aspects", "DSX-PLZ", {"DSX-PLZ"}},
+      {"overlay_aspects", "URX+SUZ", {}},
+      {"pairs", "UR/SU", {"SU/UR", "UR/SU"}},
+      {"pairs", "VE/VE", {"VE/VE"}},
+      {"pairs", "UR/NE", {}},
+      {"pairs", "SU/AR", {}},
+      {"doubles", "SUTA/SUAR", {"SUAR/SUTA", "SUTA/SUAR"}},
+      {"doubles", "MCLE/MCLE", {"MCLE/MCLE"}},
+      {"graph_contacts", "JUX-VEZ/G", {"JUX-VEZ/G", "VEX-JUZ/G"}},
+      {"short_texts", "DRPI/K", {"DRPI/K"}},
+      {"sex_additions", "SUAR/M", {}},
+      {"lead_additions", "SUX-SUZ/SUZ", {}},
+      {"unaspected", "SUUMO", {}},
+  };
+  for (const TCase& c : cases) {
+    const TCodeFamily& family = FamilyNamed(c.family);
+    ASSERT_EQ(FamilyOfCode(c.code), &family) << c.code;
+    const TCodeQuestion* question = QuestionOf(family, c.code);
+    if (c.question.empty()) {
+      EXPECT_EQ(question, nullptr) << c.code << " is required";
+      continue;
+    }
+    ASSERT_NE(question, nullptr) << c.code << " is not required";
+    EXPECT_EQ(std::set<std::string>(question->begin(), question->end()),
+              std::set<std::string>(c.question.begin(), c.question.end()))
+        << c.code;
+  }
+  for (const auto& family : EnumerateCodes())
+    for (const auto& question : family.Required)
+      for (const auto& code : question) EXPECT_EQ(FamilyOfCode(code), &family) << code;
+  EXPECT_EQ(FamilyNamed("overlay_aspects").Required.size(), 11u * 16u * 2u);
+  EXPECT_EQ(FamilyNamed("doubles").Required.size(), 9u * 78u);
 }
 
 }  // namespace
