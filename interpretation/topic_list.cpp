@@ -80,6 +80,16 @@ class TTopicBuilder {
     return std::move(list_);
   }
 
+  TTopicList AspectsOf(std::string_view x) {
+    AspectCodes(x);
+    return std::move(list_);
+  }
+
+  TTopicList OverlayAspectsOf(std::string_view x) {
+    OverlayAspectCodes(x);
+    return std::move(list_);
+  }
+
  private:
   template <typename Work>
   void Group(int index, Work work) {
@@ -243,6 +253,16 @@ TTopicList BuildTopicList(const THoroscope& chart1, TInterpTexts& texts) {
   if (!partner || !partner->Active()) return BuildTopicList(codes1, nullptr, texts);
   const THoroscopeCodes codes2(*partner);
   return BuildTopicList(codes1, &codes2, texts);
+}
+
+TTopicList AspectTopics(const TPairCodes& chart1, const TPairCodes* chart2,
+                        TInterpTexts& texts, std::string_view body) {
+  return TTopicBuilder(chart1, chart2, texts).AspectsOf(body);
+}
+
+TTopicList OverlayAspectTopics(const TPairCodes& chart1, const TPairCodes* chart2,
+                               TInterpTexts& texts, std::string_view body) {
+  return TTopicBuilder(chart1, chart2, texts).OverlayAspectsOf(body);
 }
 
 bool IsListed(const TTopicList& list, std::string_view code) {

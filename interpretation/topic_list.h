@@ -39,6 +39,14 @@ TTopicList BuildTopicList(const TPairCodes& chart1, const TPairCodes* chart2,
 // The same for a chart record and its partner, when that is active.
 TTopicList BuildTopicList(const THoroscope& chart1, TInterpTexts& texts);
 
+// Only the aspect topics, or only the overlay-aspect topics, that the list
+// holds for `body` ("SU", "AS", "DR", ...), in list order; the group sizes
+// stay zero. The printout sets them out body by body.
+TTopicList AspectTopics(const TPairCodes& chart1, const TPairCodes* chart2,
+                        TInterpTexts& texts, std::string_view body);
+TTopicList OverlayAspectTopics(const TPairCodes& chart1, const TPairCodes* chart2,
+                               TInterpTexts& texts, std::string_view body);
+
 // Whether the code is listed for either person; for an aspect code ("Asps")
 // the reversed form (second body, polarity, first body) counts too.
 bool IsListed(const TTopicList& list, std::string_view code);

@@ -26,6 +26,15 @@ std::vector<std::string> LinesOf(const std::string& text) {
   return lines;
 }
 
+// A pair or double text opens with a heading that ends at its first "|" and
+// runs on into the sentence; on screen the two read as one sentence.
+std::string WithHeadingRunIn(const std::string& code, std::string text) {
+  const bool headed = code.find('/') != std::string::npos && code.find("/D") == std::string::npos;
+  const std::size_t bar = text.find('|');
+  if (headed && bar != std::string::npos && bar < text.find("\r\n")) text[bar] = ' ';
+  return text;
+}
+
 bool IsSign(const std::string& part) {
   return std::find(kSignCodes.begin(), kSignCodes.end(), part) != kSignCodes.end();
 }
@@ -42,7 +51,7 @@ class TPane {
   }
   bool AppendRecord(TInterpTexts& texts, const std::string& code) {
     const auto record = texts.LookUp(code);
-    if (record) Append(record->TextK);
+    if (record) Append(WithHeadingRunIn(code, record->TextK));
     return record.has_value();
   }
   // The part appended since the last expansion, expanded with `person` as

@@ -6,6 +6,7 @@
 //   vyn-cli place STATE PLACE [--date YYYYMMDD [--time HHMM]] [--json]
 //   vyn-cli place --search TEXT [--limit N] [--json]
 //   vyn-cli zone NAME YYYYMMDD HHMM [--json]
+//   vyn-cli interpret [--input FILE] [--lang XX] [--orbset NAME] [--json | --print]
 #include <algorithm>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -14,6 +15,7 @@
 
 #include "app/cli/atlas_commands.h"
 #include "app/cli/console.h"
+#include "app/cli/interpret_command.h"
 #include "app/cli/json_reader.h"
 #include "app/cli/place_search_command.h"
 #include "app/cli/sample_people.h"
@@ -38,6 +40,9 @@ const char* const kUsage =
     "       vyn-cli place --search TEXT [--limit N] [--json]\n"
     "           the atlas places whose names match TEXT, best first\n"
     "       vyn-cli zone NAME YYYYMMDD HHMM[SS] [--json]\n"
+    "       vyn-cli interpret [--input FILE] [--lang XX] [--orbset NAME] [--json | --print]\n"
+    "           the interpretation of the pair on standard input (at a terminal: the\n"
+    "           sample pair) as the window shows it, as JSON, or as the printout\n"
     "exit status: 0 done, 1 usage, 2 bad input, 3 damaged installation,\n"
     "             4 standard output could not be written\n";
 
@@ -85,6 +90,7 @@ int Run(const std::string& command, const std::vector<std::string>& rest) {
     return search ? PlaceSearchCommand(rest) : PlaceCommand(rest);
   }
   if (command == "zone") return ZoneCommand(rest);
+  if (command == "interpret") return InterpretCommand(rest);
   return Usage(command.empty() ? "" : "unknown command " + command);
 }
 

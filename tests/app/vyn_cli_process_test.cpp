@@ -307,3 +307,47 @@ TEST_F(DamagedInstallationTest, AMissingEphemeris) {
 }
 
 }  // namespace
+
+// The interpretation of a pair given by atlas places: the window's four
+// groups with both people's texts, expanded; as JSON in the fixed shape; and
+// the printout's sections.
+TEST(VynCliProcessTest, InterpretsAPairInEveryForm) {
+  const std::string pair =
+      R"({"charts": [{"FirstName": "Anna", "LastName": "Lind", "Sex": "F",
+                      "StateName": "Sweden", "PlaceName": "Stockholm",
+                      "BirthDate": 1985.0614, "BirthTime": 8.20},
+                     {"FirstName": "Marco", "LastName": "Bell", "Sex": "M",
+                      "StateName": "Italy", "PlaceName": "Roma",
+                      "BirthDate": 1982.1103, "BirthTime": 22.45}]})";
+  const TRun text = RunCli("interpret", pair);
+  ASSERT_EQ(text.status, 0) << text.err;
+  for (const char* part : {"General Background", "Soul Mate", "Love and Sex", "Other Issues",
+                           "Anna: Sun in Gemini", "Marco: Sun in Scorpio"})
+    EXPECT_NE(text.out.find(part), std::string::npos) << part;
+  for (const char* leftover : {"%X", "%Z", "%PS", "%DR", "|"})
+    EXPECT_EQ(text.out.find(leftover), std::string::npos) << leftover;
+
+  const TRun asJson = RunCli("interpret --json", pair);
+  ASSERT_EQ(asJson.status, 0) << asJson.err;
+  const auto doc = nlohmann::json::parse(asJson.out);
+  ASSERT_EQ(doc.at("groups").size(), 4u);
+  const auto& first = doc["groups"][0]["topics"].at(0);
+  for (const char* key :
+       {"person", "code", "caption", "keyword", "text", "partner_text", "mutual_text"})
+    EXPECT_TRUE(first.contains(key)) << key;
+  EXPECT_EQ(first["caption"], "Anna: Sun in Gemini");
+  bool anyMutual = false;
+  for (const auto& group : doc["groups"])
+    for (const auto& topic : group["topics"]) anyMutual |= !topic["mutual_text"].get<std::string>().empty();
+  EXPECT_TRUE(anyMutual);
+
+  const TRun printed = RunCli("interpret --print --lang US", pair);
+  ASSERT_EQ(printed.status, 0) << printed.err;
+  const std::size_t background = printed.out.find("General Background");
+  ASSERT_NE(background, std::string::npos);
+  EXPECT_LT(printed.out.find("Soul Mates"), printed.out.find("Love and Sex"));
+  EXPECT_LT(background, printed.out.find("Soul Mates"));
+  EXPECT_EQ(printed.out.find("%X"), std::string::npos);
+
+  ExpectFailure(RunCli("interpret --sideways", pair), 2, "--sideways", "unknown option");
+}
