@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <set>
 #include <stdexcept>
 
@@ -18,10 +19,6 @@ constexpr const char* kFragmentHeader = "Kind\tKey\tText";
 constexpr std::array<const char*, 9> kDoubleBodies = {"SU", "MO", "ME", "VE", "MA",
                                                       "JU", "SA", "DS", "MC"};
 
-const std::set<std::string> kKinds = {"name",    "plural",  "sign", "element", "modality",
-                                      "fragment", "heading", "opening", "join", "advice",
-                                      "title",   "mtitle"};
-
 constexpr std::array<const char*, 7> kRelationKeys = {
     "same", "semisextile", "sextile", "square", "trine", "quincunx", "opposition"};
 
@@ -31,6 +28,25 @@ constexpr std::array<const char*, 7> kRelationKeys = {
 
 std::string SignCode(int sign) { return std::string(kSignCodes[static_cast<std::size_t>(sign)]); }
 
+bool IsBody(const std::string& key) {
+  return std::find(kDoubleBodies.begin(), kDoubleBodies.end(), key) != kDoubleBodies.end();
+}
+
+bool IsSign(const std::string& key) {
+  return std::find(kSignCodes.begin(), kSignCodes.end(), key) != kSignCodes.end();
+}
+
+bool IsRelation(const std::string& key) {
+  return std::find(kRelationKeys.begin(), kRelationKeys.end(), key) != kRelationKeys.end();
+}
+
+// A relation, alone or for one body ("trine", "trine.VE").
+bool IsRelationKey(const std::string& key) {
+  const std::size_t dot = key.find('.');
+  if (dot == std::string::npos) return IsRelation(key);
+  return IsRelation(key.substr(0, dot)) && IsBody(key.substr(dot + 1));
+}
+
 // The person placeholders of a fragment: {P...} for the one it is about,
 // {O...} for the other, each with an optional digit 1..5.
 bool IsPersonToken(const std::string& token) {
@@ -38,9 +54,48 @@ bool IsPersonToken(const std::string& token) {
   return token.size() == 1 || (token.size() == 2 && token[1] >= '1' && token[1] <= '5');
 }
 
-std::string PersonForm(const std::string& token, bool aboutPerson) {
-  const bool person = (token[0] == 'P') == aboutPerson;
-  return std::string(person ? "%X" : "%Z") + token.substr(1);
+// The tokens a text of the pair may hold: body, signs, elements, modalities.
+bool IsPairToken(const std::string& token) {
+  static const std::set<std::string> kPairTokens = {"B",  "Bs", "S1", "S2",
+                                                    "E1", "E2", "M1", "M2"};
+  return kPairTokens.count(token) > 0;
+}
+
+bool IsJoinToken(const std::string& token) {
+  return IsPairToken(token) || token == "F1" || token == "F2";
+}
+
+bool IsNoToken(const std::string&) { return false; }
+
+bool IsShape(const std::string& key) { return key == "same" || key == "different"; }
+
+bool IsFragmentKey(const std::string& key) {
+  return key.size() == 4 && IsBody(key.substr(0, 2)) && IsSign(key.substr(2));
+}
+
+// What each kind takes as key and which tokens its text may hold.
+struct TKindRule {
+  bool (*key)(const std::string&);
+  const char* keyDescription;
+  bool (*token)(const std::string&);
+};
+
+const std::map<std::string, TKindRule>& KindRules() {
+  static const std::map<std::string, TKindRule> kRules = {
+      {"name", {IsBody, "a body code", IsNoToken}},
+      {"plural", {IsBody, "a body code", IsNoToken}},
+      {"sign", {IsSign, "a sign code", IsNoToken}},
+      {"element", {IsSign, "a sign code", IsNoToken}},
+      {"modality", {IsSign, "a sign code", IsNoToken}},
+      {"fragment", {IsFragmentKey, "a body and a sign code", IsPersonToken}},
+      {"heading", {IsShape, "\"same\" or \"different\"", IsPairToken}},
+      {"mtitle", {IsShape, "\"same\" or \"different\"", IsPairToken}},
+      {"opening", {IsRelationKey, "a relation, optionally with \".\" and a body", IsPairToken}},
+      {"join", {IsRelationKey, "a relation, optionally with \".\" and a body", IsJoinToken}},
+      {"advice", {IsRelationKey, "a relation, optionally with \".\" and a body", IsPairToken}},
+      {"title", {IsRelationKey, "a relation, optionally with \".\" and a body", IsPairToken}},
+  };
+  return kRules;
 }
 
 // Replaces every "{token}" of `text` by `replace(token)`.
@@ -59,12 +114,16 @@ std::string ReplaceTokens(const std::string& text, const TReplace& replace) {
   return result;
 }
 
-// A fragment said of the person (the first sign) or of the partner.
+std::string PersonForm(const std::string& token, bool aboutPerson) {
+  const bool person = (token[0] == 'P') == aboutPerson;
+  return std::string(person ? "%X" : "%Z") + token.substr(1);
+}
+
+// A fragment said of the person (the first sign) or of the partner; its
+// tokens were checked when it was read.
 std::string PersonFragment(const std::string& fragment, bool aboutPerson) {
-  return ReplaceTokens(fragment, [&](const std::string& token) {
-    if (!IsPersonToken(token)) throw std::runtime_error("{" + token + "} in a fragment: " + fragment);
-    return PersonForm(token, aboutPerson);
-  });
+  return ReplaceTokens(fragment,
+                       [&](const std::string& token) { return PersonForm(token, aboutPerson); });
 }
 
 }  // namespace
@@ -79,10 +138,27 @@ const char* SignRelationKey(TSignRelation relation) {
   return kRelationKeys[static_cast<std::size_t>(relation)];
 }
 
+// The pairs of one relation that share a sign form chains: with distance d,
+// the pair that starts at sign s (the other sign d signs further on) is
+// followed by the pair that starts at s + d. There are gcd(12, d) chains of
+// 12 / gcd(12, d) pairs (a chain of one pair for "same" and "opposition").
+// The rule is the pair's place in its chain plus the number of the chain, so
+// neighbours in a chain count up by one.
+std::size_t AlternativeRule(int sign1, int sign2) {
+  const int forward = ((sign2 - sign1) % 12 + 12) % 12;
+  const int distance = std::min(forward, 12 - forward);
+  const int start = forward < 6 ? sign1 : forward > 6 ? sign2 : std::min(sign1, sign2);
+  const int chains = std::gcd(12, distance);
+  const int chain = start % chains;
+  int place = 0;
+  while ((chain + place * distance) % 12 != start) ++place;
+  return static_cast<std::size_t>(place + chain);
+}
+
 void TDoubleFragments::Read(const std::string& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) Fail(file, "cannot be read");
-  std::map<TKey, std::vector<std::string>> own;
+  std::map<TKey, std::vector<TLine>> own;
   std::string text;
   long line = 0;
   while (std::getline(in, text)) {
@@ -101,52 +177,84 @@ void TDoubleFragments::Read(const std::string& file) {
       Fail(where, "a line has 3 fields (Kind, Key, Text)");
     std::string kind = text.substr(0, tab1), key = text.substr(tab1 + 1, tab2 - tab1 - 1);
     std::string value = text.substr(tab2 + 1);
-    if (!kKinds.count(kind)) Fail(where, "unknown kind \"" + kind + "\"");
+    const auto rule = KindRules().find(kind);
+    if (rule == KindRules().end()) Fail(where, "unknown kind \"" + kind + "\"");
     if (key.empty() || value.empty()) Fail(where, "empty key or text");
-    own[{std::move(kind), std::move(key)}].push_back(std::move(value));
+    if (!rule->second.key(key))
+      Fail(where, "\"" + key + "\" is not a key of kind " + kind + ", which takes " +
+                      rule->second.keyDescription);
+    try {
+      ReplaceTokens(value, [&](const std::string& token) {
+        if (!rule->second.token(token))
+          throw std::runtime_error("{" + token + "} is not a token of kind " + kind);
+        return std::string();
+      });
+    } catch (const std::runtime_error& error) {
+      Fail(where, error.what());
+    }
+    own[{std::move(kind), std::move(key)}].push_back({std::move(value), where});
   }
   if (line == 0) Fail(file + ":1", std::string("the header must read ") + kFragmentHeader);
   for (auto& [key, values] : own) lines_[key] = std::move(values);
+  files_.push_back(file);
 }
 
-const std::vector<std::string>& TDoubleFragments::Lines(const std::string& kind,
-                                                        const std::string& key) const {
-  static const std::vector<std::string> kNone;
+const std::vector<TDoubleFragments::TLine>& TDoubleFragments::Lines(
+    const std::string& kind, const std::string& key) const {
+  static const std::vector<TLine> kNone;
   const auto it = lines_.find({kind, key});
   return it == lines_.end() ? kNone : it->second;
 }
 
-// One of the lines of `kind` for the relation: the body's own ones when it
-// has any, else the general ones; `rule` chooses among alternatives.
-const std::string& TDoubleFragments::Pick(const std::string& kind, const std::string& relation,
+void TDoubleFragments::FailMissing(const std::string& what) const {
+  std::string files;
+  for (const std::string& file : files_) files += (files.empty() ? "" : ", ") + file;
+  Fail(files.empty() ? std::string("doubles") : files, what);
+}
+
+// The only (or first) line of a kind and key: names, signs, fragments.
+const std::string& TDoubleFragments::One(const std::string& kind, const std::string& key) const {
+  const auto& lines = Lines(kind, key);
+  if (lines.empty()) FailMissing("no " + kind + " for \"" + key + "\"");
+  return lines.front().text;
+}
+
+// One of the lines of `kind` for `key`: the body's own ones when it has
+// any, else the general ones; `rule` chooses among alternatives.
+const std::string& TDoubleFragments::Pick(const std::string& kind, const std::string& key,
                                           const std::string& body, std::size_t rule) const {
-  const std::vector<std::string>* lines = &Lines(kind, relation + "." + body);
-  if (lines->empty()) lines = &Lines(kind, relation);
-  if (lines->empty()) Fail("doubles", "no " + kind + " for \"" + relation + "\" (" + body + ")");
-  return (*lines)[rule % lines->size()];
+  const std::vector<TLine>* lines = &Lines(kind, key + "." + body);
+  if (lines->empty()) lines = &Lines(kind, key);
+  if (lines->empty()) FailMissing("no " + kind + " for \"" + key + "\" (" + body + ")");
+  return (*lines)[rule % lines->size()].text;
 }
 
 std::string TDoubleFragments::Expand(const std::string& text, const std::string& body,
                                      int sign1, int sign2,
-                                     const std::map<std::string, std::string>& extra) const {
-  const auto one = [&](const std::string& kind, const std::string& key) {
-    const auto& lines = Lines(kind, key);
-    if (lines.empty()) Fail("doubles", "no " + kind + " for " + key);
-    return lines.front();
-  };
+                                     const std::map<std::string, std::string>& fragments) const {
   return ReplaceTokens(text, [&](const std::string& token) -> std::string {
-    if (token == "B") return one("name", body);
-    if (token == "Bs") return one("plural", body);
-    if (token.size() == 2 && (token[1] == '1' || token[1] == '2')) {
-      const std::string sign = SignCode(token[1] == '1' ? sign1 : sign2);
-      if (token[0] == 'S') return one("sign", sign);
-      if (token[0] == 'E') return one("element", sign);
-      if (token[0] == 'M') return one("modality", sign);
-    }
-    const auto it = extra.find(token);
-    if (it != extra.end()) return it->second;
-    Fail("doubles", "unknown token {" + token + "} in: " + text);
+    if (token == "B") return One("name", body);
+    if (token == "Bs") return One("plural", body);
+    const auto fragment = fragments.find(token);
+    if (fragment != fragments.end()) return fragment->second;
+    // S1 ... M2: the sign, element or modality of the person (1) or the
+    // partner (2); Read let no other token through.
+    const std::string sign = SignCode(token[1] == '1' ? sign1 : sign2);
+    const char* kind = token[0] == 'S' ? "sign" : token[0] == 'E' ? "element" : "modality";
+    return One(kind, sign);
   });
+}
+
+// Every body either has all twelve fragments or none (and then no texts).
+void TDoubleFragments::CheckFragments(const std::string& body) const {
+  for (int sign = 0; sign < 12; ++sign) {
+    if (!Lines("fragment", body + SignCode(sign)).empty()) continue;
+    for (int other = 0; other < 12; ++other) {
+      const auto& lines = Lines("fragment", body + SignCode(other));
+      if (!lines.empty())
+        Fail(lines.front().where, "the fragments of " + body + " lack " + body + SignCode(sign));
+    }
+  }
 }
 
 TInterpRecord TDoubleFragments::ComposeRecord(std::size_t bodyIndex, int sign1,
@@ -154,16 +262,12 @@ TInterpRecord TDoubleFragments::ComposeRecord(std::size_t bodyIndex, int sign1,
   const std::string body = kDoubleBodies[bodyIndex];
   const std::string relation = SignRelationKey(SignRelationOf(sign1, sign2));
   const std::string shape = sign1 == sign2 ? "same" : "different";
-  const auto fragment = [&](int sign, bool aboutPerson) {
-    const auto& lines = Lines("fragment", body + SignCode(sign));
-    if (lines.empty()) Fail("doubles", "no fragment for " + body + SignCode(sign));
-    return PersonFragment(lines.front(), aboutPerson);
-  };
-  const std::map<std::string, std::string> fragments = {{"F1", fragment(sign1, true)},
-                                                        {"F2", fragment(sign2, false)}};
-  // Alternatives turn with the first sign, and each part from another start,
-  // so that the texts of one body and relation do not move in step.
-  const std::size_t rule = static_cast<std::size_t>(sign1) + bodyIndex;
+  const std::map<std::string, std::string> fragments = {
+      {"F1", PersonFragment(One("fragment", body + SignCode(sign1)), true)},
+      {"F2", PersonFragment(One("fragment", body + SignCode(sign2)), false)}};
+  // Each part starts the alternatives from another place, and each body
+  // too, so that parts and bodies do not move in step.
+  const std::size_t rule = AlternativeRule(sign1, sign2) + bodyIndex;
   const auto part = [&](const std::string& kind, const std::string& key, std::size_t shift) {
     return Expand(Pick(kind, key, body, rule + shift), body, sign1, sign2, fragments);
   };
@@ -172,7 +276,7 @@ TInterpRecord TDoubleFragments::ComposeRecord(std::size_t bodyIndex, int sign1,
   record.Title = part("title", relation, 0);
   record.MTitle = part("mtitle", shape, 0);
   record.TextK = part("heading", shape, 0) + "|" + part("opening", relation, 0) + " " +
-                 part("join", shape, 1) + " " + part("advice", relation, 2);
+                 part("join", relation, 1) + "`" + part("advice", relation, 2);
   return record;
 }
 
@@ -180,10 +284,8 @@ std::vector<TInterpRecord> TDoubleFragments::Compose() const {
   std::vector<TInterpRecord> records;
   for (std::size_t b = 0; b < kDoubleBodies.size(); ++b) {
     const std::string body = kDoubleBodies[b];
-    int present = 0;
-    for (int sign = 0; sign < 12; ++sign)
-      present += !Lines("fragment", body + SignCode(sign)).empty();
-    if (present == 0) continue;
+    CheckFragments(body);
+    if (Lines("fragment", body + SignCode(0)).empty()) continue;
     for (int sign1 = 0; sign1 < 12; ++sign1)
       for (int sign2 = sign1; sign2 < 12; ++sign2)
         records.push_back(ComposeRecord(b, sign1, sign2));
