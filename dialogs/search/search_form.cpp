@@ -76,9 +76,8 @@ TSearchForm::TSearchForm(desktop::TProgram& program, QWidget* parent)
   BuildControls();
   fillTimer_.setInterval(0);
   connect(&fillTimer_, &QTimer::timeout, this, &TSearchForm::IdleFill);
-  connect(&program_, &desktop::TProgram::LanguageChanged, this, &TSearchForm::Retranslate);
-  captions_ = ReadSearchCaptions(program_.LanguageCode());
-  Retranslate();
+  connect(&program_, &desktop::TProgram::LanguageChanged, this, &TSearchForm::LanguageChanged);
+  LanguageChanged();
   LayOutForMode();
 }
 
@@ -178,6 +177,12 @@ QString TSearchForm::Token(int number) const { return program_.Token(number); }
 
 // ---- captions and layout ----------------------------------------------------
 
+void TSearchForm::LanguageChanged() {
+  captions_ = ReadSearchCaptions(program_.LanguageCode());
+  setWindowTitle({});
+  Retranslate();
+}
+
 void TSearchForm::Retranslate() {
   SetTag(this, CaptionToken(request_.mode));
   SetTag(searchLabel_, SearchLabelToken(request_.mode));
@@ -243,9 +248,7 @@ void TSearchForm::Prepare(const TSearchRequest& request) {
       ReportFailure(request.state, failure);
     }
   }
-  captions_ = ReadSearchCaptions(program_.LanguageCode());
-  setWindowTitle({});
-  Retranslate();
+  LanguageChanged();
   LayOutForMode();
   const bool people = request.mode == ESearchMode::smPeople;
   list_.Reset(!program_.Language().IsJapanese(), people, request.firstNameFirst);

@@ -118,6 +118,7 @@ class TSearchForm : public QDialog {
   class TBusyCursor;
 
   void BuildControls();
+  void LanguageChanged();
   void Retranslate();
   void LayOutForMode();
   void StartFill();
