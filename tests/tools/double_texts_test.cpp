@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <numeric>
 #include <set>
 #include <sstream>
 
@@ -78,8 +80,9 @@ TEST(DoubleTextsRelation, PairsSharingASignTakeDifferentAlternatives) {
       EXPECT_EQ(AlternativeRule(sign1, sign2), AlternativeRule(sign2, sign1));
 }
 
-const char* const kSignNames[] = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-                                  "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+const char* const kSignNames[] = {"Aries",       "Taurus",    "Gemini",   "Cancer",
+                                  "Leo",         "Virgo",     "Libra",    "Scorpio",
+                                  "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 const char* const kElements[] = {"fire", "earth", "air", "water"};
 const char* const kModalities[] = {"cardinal", "fixed", "mutable"};
 const char* const kRelations[] = {"same",  "semisextile", "sextile",   "square",
@@ -117,9 +120,10 @@ std::vector<std::string> SunFragmentLines() {
 class DoubleTextsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("vyn_double_texts_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ =
+        fs::temp_directory_path() /
+        ("vyn_double_texts_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -286,6 +290,36 @@ TEST(DoubleTextsShipped, ComposeEveryPairOfSignsInEachLanguage) {
     }
     EXPECT_EQ(pairs.size(), 702u) << language;
     EXPECT_EQ(records.at("doubles").size(), 702u) << language;
+  }
+}
+
+// Pairs of one relation that share a sign read different alternatives only
+// when the number of alternatives divides the length of the relation's
+// chain of pairs (12 / gcd(12, distance)); the shipped files keep to that.
+TEST(DoubleTextsShipped, AlternativesFitTheChainsOfTheirRelation) {
+  const std::map<std::string, int> distances = {
+      {"semisextile", 1}, {"sextile", 2}, {"square", 3}, {"trine", 4}, {"quincunx", 5}};
+  for (const char* language : {"UK", "US"}) {
+    const std::string file =
+        std::string(VYN_CONTENT_DIR) + "/interpretation/" + language + "/" + kDoubleFragmentFile;
+    std::ifstream in(file);
+    ASSERT_TRUE(in) << file;
+    std::map<std::string, std::size_t> counts;  // "kind key" -> lines
+    for (std::string line; std::getline(in, line);) {
+      std::istringstream fields(line);
+      std::string kind, key;
+      std::getline(fields, kind, '\t');
+      std::getline(fields, key, '\t');
+      if (kind == "opening" || kind == "join" || kind == "advice") ++counts[kind + " " + key];
+    }
+    for (const auto& [group, count] : counts) {
+      const std::string relation =
+          group.substr(group.find(' ') + 1, group.find('.') - group.find(' ') - 1);
+      const auto distance = distances.find(relation);
+      if (distance == distances.end()) continue;  // one pair per sign: any number fits
+      const std::size_t chain = 12 / static_cast<std::size_t>(std::gcd(12, distance->second));
+      EXPECT_EQ(chain % count, 0u) << language << ": " << count << " lines of " << group;
+    }
   }
 }
 

@@ -19,8 +19,8 @@ constexpr const char* kFragmentHeader = "Kind\tKey\tText";
 constexpr std::array<const char*, 9> kDoubleBodies = {"SU", "MO", "ME", "VE", "MA",
                                                       "JU", "SA", "DS", "MC"};
 
-constexpr std::array<const char*, 7> kRelationKeys = {
-    "same", "semisextile", "sextile", "square", "trine", "quincunx", "opposition"};
+constexpr std::array<const char*, 7> kRelationKeys = {"same",  "semisextile", "sextile",   "square",
+                                                      "trine", "quincunx",    "opposition"};
 
 [[noreturn]] void Fail(const std::string& where, const std::string& what) {
   throw std::runtime_error(where + ": " + what);
@@ -56,8 +56,7 @@ bool IsPersonToken(const std::string& token) {
 
 // The tokens a text of the pair may hold: body, signs, elements, modalities.
 bool IsPairToken(const std::string& token) {
-  static const std::set<std::string> kPairTokens = {"B",  "Bs", "S1", "S2",
-                                                    "E1", "E2", "M1", "M2"};
+  static const std::set<std::string> kPairTokens = {"B", "Bs", "S1", "S2", "E1", "E2", "M1", "M2"};
   return kPairTokens.count(token) > 0;
 }
 
@@ -199,8 +198,8 @@ void TDoubleFragments::Read(const std::string& file) {
   files_.push_back(file);
 }
 
-const std::vector<TDoubleFragments::TLine>& TDoubleFragments::Lines(
-    const std::string& kind, const std::string& key) const {
+const std::vector<TDoubleFragments::TLine>& TDoubleFragments::Lines(const std::string& kind,
+                                                                    const std::string& key) const {
   static const std::vector<TLine> kNone;
   const auto it = lines_.find({kind, key});
   return it == lines_.end() ? kNone : it->second;
@@ -229,8 +228,8 @@ const std::string& TDoubleFragments::Pick(const std::string& kind, const std::st
   return (*lines)[rule % lines->size()].text;
 }
 
-std::string TDoubleFragments::Expand(const std::string& text, const std::string& body,
-                                     int sign1, int sign2,
+std::string TDoubleFragments::Expand(const std::string& text, const std::string& body, int sign1,
+                                     int sign2,
                                      const std::map<std::string, std::string>& fragments) const {
   return ReplaceTokens(text, [&](const std::string& token) -> std::string {
     if (token == "B") return One("name", body);
@@ -257,8 +256,7 @@ void TDoubleFragments::CheckFragments(const std::string& body) const {
   }
 }
 
-TInterpRecord TDoubleFragments::ComposeRecord(std::size_t bodyIndex, int sign1,
-                                              int sign2) const {
+TInterpRecord TDoubleFragments::ComposeRecord(std::size_t bodyIndex, int sign1, int sign2) const {
   const std::string body = kDoubleBodies[bodyIndex];
   const std::string relation = SignRelationKey(SignRelationOf(sign1, sign2));
   const std::string shape = sign1 == sign2 ? "same" : "different";

@@ -112,8 +112,8 @@ class TDoubleFragments {
   };
   const std::vector<TLine>& Lines(const std::string& kind, const std::string& key) const;
   const std::string& One(const std::string& kind, const std::string& key) const;
-  const std::string& Pick(const std::string& kind, const std::string& key,
-                          const std::string& body, std::size_t rule) const;
+  const std::string& Pick(const std::string& kind, const std::string& key, const std::string& body,
+                          std::size_t rule) const;
   void CheckFragments(const std::string& body) const;
   TInterpRecord ComposeRecord(std::size_t body, int sign1, int sign2) const;
   std::string Expand(const std::string& text, const std::string& body, int sign1, int sign2,
@@ -131,7 +131,6 @@ inline constexpr const char* kDoubleFragmentFile = "doubles.fragments.tsv";
 // neither the code nor its reverse has a record yet (a written record wins).
 // `files` are read in order, later ones overriding earlier ones; a missing
 // file is skipped, and without any nothing is added.
-void AddComposedDoubles(std::vector<TInterpRecord>& doubles,
-                        const std::vector<std::string>& files);
+void AddComposedDoubles(std::vector<TInterpRecord>& doubles, const std::vector<std::string>& files);
 
 }  // namespace vyn::tools
