@@ -1,6 +1,10 @@
 #include "app/desktop/views/grid_painter.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
+
+#include "app/desktop/symbol_fonts.h"
 
 #include "app/desktop/views/column_grid.h"
 
@@ -28,6 +32,13 @@ void DrawGridLines(QPainter& painter, const TColumnGrid& grid) {
   DrawBorders(painter, grid, 0);
   painter.setPen(QPen(Qt::white, 1));
   DrawBorders(painter, grid, 2);
+}
+
+QFont SymbolFontForLines(int lineHeight) {
+  QFont font = SymbolFont(lineHeight);
+  const int height = QFontMetrics(font).height();
+  if (height > lineHeight && height > 0) font.setPixelSize(std::max(1, lineHeight * lineHeight / height));
+  return font;
 }
 
 void DrawCentred(QPainter& painter, const QRect& cell, const std::string& text,

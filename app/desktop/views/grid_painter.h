@@ -17,6 +17,11 @@ class TColumnGrid;
 // each black line.
 void DrawGridLines(QPainter& painter, const TColumnGrid& grid);
 
+// The symbol font whose lines are at most `lineHeight` pixels high
+// (ascent and descent together), so text fills a row without touching the
+// rows around it.
+QFont SymbolFontForLines(int lineHeight);
+
 // Text centred in a cell, on a transparent background.
 void DrawCentred(QPainter& painter, const QRect& cell, const std::string& text,
                  const QFont& font, const QColor& color);

@@ -5,6 +5,7 @@
 
 #include "app/desktop/program.h"
 #include "app/desktop/symbol_fonts.h"
+#include "app/desktop/views/grid_painter.h"
 #include "app/desktop/views/placement_keeper.h"
 #include "app/desktop/views/view_canvas.h"
 #include "app/desktop/views/view_texts.h"
@@ -33,7 +34,7 @@ TWinSymbols::TWinSymbols(TProgram& program, QWidget* parent)
 void TWinSymbols::Recaption() { setWindowTitle(TokenOr(program_, 1020, "Symbol Explanation")); }
 
 QFont TWinSymbols::NameFont(int pixelHeight) const {
-  if (screenFont_.isEmpty()) return SymbolFont(pixelHeight);
+  if (screenFont_.isEmpty()) return SymbolFontForLines(pixelHeight);
   QFont font(screenFont_);
   font.setPixelSize(std::max(1, pixelHeight));
   return font;
@@ -53,7 +54,7 @@ void TWinSymbols::Render(QPainter& painter, QSize size) {
     painter.drawLine(0, y, size.width() - 1, y);
   }
 
-  const QFont glyphs = SymbolFont(layout.FontHeight());
+  const QFont glyphs = SymbolFontForLines(layout.FontHeight());
   const QFont names = NameFont(layout.FontHeight());
   painter.setPen(palette().color(QPalette::Text));
   painter.setBackgroundMode(Qt::TransparentMode);
