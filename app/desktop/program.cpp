@@ -65,7 +65,17 @@ void TProgram::ApplyLanguage(const std::string& code) {
     throw;
   }
   dictionary_ = std::move(dictionary);
+  languageIni_ = std::make_unique<TIniFile>(LanguageIniPath(code));
   emit LanguageChanged();
+}
+
+QString TProgram::IniText(const char* section, const char* key, const char* fallback) const {
+  if (!languageIni_) return QString::fromUtf8(fallback);
+  return QString::fromStdString(languageIni_->ReadString(section, key, fallback));
+}
+
+bool TProgram::HasInterpretationTexts(const std::string& code) const {
+  return database_ && database_->TableExists("bkrlat" + code);
 }
 
 QString TProgram::Token(int n) const { return QString::fromStdString(language_.GetToken(n)); }

@@ -15,6 +15,7 @@
 #include "engine/horoscope.h"
 #include "language/language.h"
 #include "language/language_dictionary.h"
+#include "settings/ini_file.h"
 #include "settings/vyn_setup.h"
 
 namespace vyn {
@@ -58,8 +59,16 @@ class TProgram : public QObject {
   const TLanguageDictionary& Dictionary() const { return dictionary_; }
   const std::string& LanguageCode() const { return language_.Country(); }
 
+  // Whether the database holds the interpretation texts of `code`.
+  bool HasInterpretationTexts(const std::string& code) const;
+
   // Token n as a QString (empty when there is none).
   QString Token(int n) const;
+  // The text of `key` in `section` of the current language file, else
+  // `fallback`: captions of menus and dialogs.
+  QString IniText(const char* section, const char* key, const char* fallback) const;
+  // The current language file, open from one language switch to the next.
+  const TIniFile* LanguageIni() const { return languageIni_.get(); }
   // Dictionary text of `key`, else `fallback`.
   QString LanguageText(const char* key, const char* fallback) const;
   // Dictionary text of `key`, else the key itself.
@@ -101,6 +110,7 @@ class TProgram : public QObject {
   TVynSetup setup_;
   TLanguage language_;
   TLanguageDictionary dictionary_;
+  std::unique_ptr<TIniFile> languageIni_;
   std::unique_ptr<TVynDatabase> database_;
   std::unique_ptr<TDataCollection> tables_;
   std::array<std::unique_ptr<THoroscope>, kChartSlots> charts_;
