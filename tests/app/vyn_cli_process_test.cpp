@@ -314,10 +314,10 @@ TEST_F(DamagedInstallationTest, AMissingEphemeris) {
 TEST(VynCliProcessTest, InterpretsAPairInEveryForm) {
   const std::string pair =
       R"({"charts": [{"FirstName": "Anna", "LastName": "Lind", "Sex": "F",
-                      "StateName": "Sweden", "PlaceName": "Stockholm",
+                      "State": "Sweden", "Place": "Stockholm",
                       "BirthDate": 1985.0614, "BirthTime": 8.20},
                      {"FirstName": "Marco", "LastName": "Bell", "Sex": "M",
-                      "StateName": "Italy", "PlaceName": "Roma",
+                      "State": "Italy - Lazio", "Place": "Rome",
                       "BirthDate": 1982.1103, "BirthTime": 22.45}]})";
   const TRun text = RunCli("interpret", pair);
   ASSERT_EQ(text.status, 0) << text.err;

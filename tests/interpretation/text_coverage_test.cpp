@@ -119,6 +119,22 @@ TEST_P(TextCoverage, ReportsEveryFamilyAndKnowsEveryCode) {
   }
 }
 
+// Every question a family requires has its answer: the program never shows
+// an empty pane where a text is due.
+TEST_P(TextCoverage, EveryRequiredQuestionIsAnswered) {
+  const auto records = tools::InterpretationRecords(kTextDir, GetParam());
+  for (const auto& family : EnumerateCodes()) {
+    const auto it = records.find(family.Name);
+    const TFamilyFigures f =
+        Figures(family, it == records.end() ? std::vector<TInterpRecord>{} : it->second);
+    std::string missing;
+    for (std::size_t i = 0; i < f.unanswered.size() && i < 12; ++i)
+      missing += " " + f.unanswered[i];
+    EXPECT_TRUE(f.unanswered.empty()) << family.Name << ": " << f.unanswered.size()
+                                      << " questions without a text, e.g." << missing;
+  }
+}
+
 // Leftovers of placeholder expansion: a percent sign before X or Z, also
 // with one blank between.
 bool HasPlaceholder(const std::string& text) {
