@@ -17,21 +17,19 @@ bool TSearchFill::Step(TSearchList& list, std::chrono::microseconds budget) {
   if (!source_) return true;
   using TClock = std::chrono::steady_clock;
   const TClock::time_point end = TClock::now() + budget;
-  std::vector<TSearchEntry> rows;
+  ++slices_;
   try {
+    // The list takes each batch at once, so the budget covers showing the
+    // rows as well as reading them.
     do {
       std::vector<TSearchEntry> batch = source_->ReadNext(kBatchRows);
-      rows.insert(rows.end(), std::make_move_iterator(batch.begin()),
-                  std::make_move_iterator(batch.end()));
+      rows_ += batch.size();
+      list.Add(std::move(batch));
     } while (!source_->Done() && TClock::now() < end);
   } catch (...) {
     source_.reset();
-    list.Add(std::move(rows));
     throw;
   }
-  ++slices_;
-  rows_ += rows.size();
-  list.Add(std::move(rows));
   if (!source_->Done()) return false;
   source_.reset();
   return true;

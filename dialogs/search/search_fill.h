@@ -1,7 +1,7 @@
 #pragma once
 // Filling a pick list in slices, so that the window stays responsive while a
-// long list is read: each Step reads batches of rows until its time budget
-// is used up (at least one batch) and adds them to the list in one change.
+// long list is read: each Step reads batches of rows, handing each to the
+// list as it comes, until its time budget is used up (at least one batch).
 // The caller runs Step from its event loop until it reports the end.
 #include <chrono>
 #include <cstddef>

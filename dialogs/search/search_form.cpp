@@ -209,6 +209,10 @@ void TSearchForm::LayOutForMode() {
 }
 
 void TSearchForm::ShowCount() {
+  if (!prepared_) {
+    countLabel_->setText(FromStd(captions_.names));
+    return;
+  }
   if (FillPending()) {
     countLabel_->setText(Token(kBusyToken));
     return;
@@ -234,6 +238,7 @@ void TSearchForm::UpdateButtons() {
 
 void TSearchForm::Prepare(const TSearchRequest& request) {
   request_ = request;
+  prepared_ = true;
   result_.reset();
   reselect_.reset();
   scope_ = TListScope{};
@@ -352,10 +357,13 @@ std::optional<std::size_t> TSearchForm::SelectedRow() const {
   return static_cast<std::size_t>(current.row());
 }
 
-void TSearchForm::SelectRow(std::size_t row) {
+void TSearchForm::SelectRow(std::size_t row, bool found) {
   const QModelIndex index = model_->index(static_cast<int>(row));
   view_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-  view_->scrollTo(index);
+  // A found entry goes to the top, with the names that follow it below;
+  // a step by step move scrolls no more than it must.
+  view_->scrollTo(index, found ? QAbstractItemView::PositionAtTop
+                               : QAbstractItemView::EnsureVisible);
 }
 
 void TSearchForm::MoveSelection(int step) {
@@ -379,7 +387,7 @@ void TSearchForm::SearchTextChanged() {
   TListMatch match = list_.Match(ToStd(typed), SelectedRow());
   if (!match.exact && !typed.isEmpty())
     if (const std::optional<std::size_t> suggested = SuggestedRow(typed)) match.index = suggested;
-  if (match.index) SelectRow(*match.index);
+  if (match.index) SelectRow(*match.index, true);
 }
 
 // The row of the first name the forgiving search offers that the list holds.

@@ -126,7 +126,7 @@ class TSearchForm : public QDialog {
   void RefillGroupFilter();
   void ShowCount();
   void UpdateButtons();
-  void SelectRow(std::size_t row);
+  void SelectRow(std::size_t row, bool found = false);
   std::optional<std::size_t> SelectedRow() const;
   void MoveSelection(int step);
   void SearchTextChanged();
@@ -150,6 +150,7 @@ class TSearchForm : public QDialog {
   std::optional<TSearchResult> result_;
   std::optional<std::size_t> reselect_;  // the row to select after a refill
   bool firstNameFirst_ = true;           // the people's order at creation
+  bool prepared_ = false;                // a list was asked for
 
   QLabel* viewLabel_ = nullptr;
   QComboBox* filter_ = nullptr;

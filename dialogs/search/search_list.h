@@ -11,6 +11,7 @@
 // People are shown as "first last" or, with the name order turned round,
 // "last first"; a missing half leaves no blank behind.
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -91,7 +92,8 @@ class TSearchList {
   TListMatch MatchSorted(const std::string& key, std::optional<std::size_t> current) const;
   TListMatch MatchUnsorted(const std::string& key) const;
 
-  std::vector<TRow> rows_;
+  // A deque: a long list grows without moving the rows it holds.
+  std::deque<TRow> rows_;
   bool sorted_ = true;
   bool people_ = false;
   bool firstNameFirst_ = true;

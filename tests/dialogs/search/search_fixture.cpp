@@ -1,6 +1,7 @@
 #include "tests/dialogs/search/search_fixture.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -105,8 +106,15 @@ QStringList ListedTexts(TSearchForm& form) {
   return texts;
 }
 
+// A plain event loop, as the dialog's own: QTest::qWaitFor would sleep
+// between its turns and hold up the fill it waits for.
 bool WaitForFill(TSearchForm& form, int timeoutMs) {
-  return QTest::qWaitFor([&] { return !form.FillPending(); }, timeoutMs);
+  if (!form.FillPending()) return true;
+  QEventLoop loop;
+  QObject::connect(&form, &TSearchForm::FillFinished, &loop, &QEventLoop::quit);
+  QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+  loop.exec();
+  return !form.FillPending();
 }
 
 void OpenAndFill(TSearchForm& form, const TSearchRequest& request) {

@@ -400,8 +400,11 @@ TEST_F(SearchForm, ALongListFillsWhileTheWindowKeepsTurning) {
   QTest::keyClick(SearchEdit(form), Qt::Key_Escape);
   EXPECT_TRUE(form.isVisible());
   form.reject();
+  EXPECT_FALSE(form.close());
   EXPECT_TRUE(form.isVisible());
   EXPECT_FALSE(Button(form, "OkButton")->isEnabled());
+  EXPECT_FALSE(Button(form, "CancelButton")->isEnabled());
+  EXPECT_EQ(form.findChild<QLabel*>("CountLabel")->text(), Token(516));
   ASSERT_TRUE(WaitForFill(form, 60000));
   const double fillMs = clock.nsecsElapsed() / 1e6;
   turns.stop();
@@ -420,6 +423,39 @@ TEST_F(SearchForm, ALongListFillsWhileTheWindowKeepsTurning) {
   EXPECT_TRUE(SelectedText(form).startsWith("Hol"));
   QTest::keyClick(SearchEdit(form), Qt::Key_Escape);
   EXPECT_FALSE(form.isVisible());
+}
+
+}  // namespace
+}  // namespace vyn::dialogs::testing
+
+namespace vyn::dialogs::testing {
+namespace {
+
+// Pictures of the dialog for a person to look at: set VYN_SEARCH_GRAB_DIR
+// to a directory and the dialog is saved there in three of its modes.
+TEST_F(SearchForm, PicturesForALook) {
+  const QString directory = qEnvironmentVariable("VYN_SEARCH_GRAB_DIR");
+  if (directory.isEmpty()) GTEST_SKIP() << "VYN_SEARCH_GRAB_DIR is not set";
+  struct TCase {
+    const char* file;
+    ESearchMode mode;
+    const char* state;
+    const char* typed;
+  };
+  const TCase cases[] = {
+      {"search_places.png", ESearchMode::smPlaces, "Denmark", "Kø"},
+      {"search_states.png", ESearchMode::smStates, "", "united"},
+      {"search_people.png", ESearchMode::smPeople, "", "bo"},
+      {"search_zones.png", ESearchMode::smZones, "", "europe/c"},
+  };
+  TSearchForm form(started_.Program());
+  for (const TCase& c : cases) {
+    OpenAndFill(form, Request(c.mode, c.state));
+    Type(form, c.typed);
+    QApplication::processEvents();
+    EXPECT_TRUE(form.grab().save(directory + "/" + c.file)) << c.file;
+    form.reject();
+  }
 }
 
 }  // namespace
