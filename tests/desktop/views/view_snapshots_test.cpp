@@ -3,6 +3,7 @@
 //   desktop_view_tests --gtest_also_run_disabled_tests --gtest_filter='*Snapshot*'
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTabBar>
 
 #include "app/desktop/views/planets_win.h"
@@ -10,6 +11,11 @@
 #include "app/desktop/views/win_cpos.h"
 #include "app/desktop/views/win_names.h"
 #include "app/desktop/views/win_symbols.h"
+#include "app/desktop/windows/about_box.h"
+#include "app/desktop/windows/help_browser.h"
+#include "app/desktop/windows/message_window.h"
+#include "app/desktop/windows/splash_window.h"
+#include "app/desktop/windows/tip_of_day.h"
 #include "tests/desktop/views/desktop_fixture.h"
 
 namespace vyn::desktop::testing {
@@ -37,6 +43,34 @@ TEST_F(ViewSnapshots, DISABLED_EveryViewLargeAndSmall) {
     TWinNames names(Program());
     Snapshot(names, size, "names" + suffix);
   }
+}
+
+TEST_F(ViewSnapshots, DISABLED_PeripheralWindows) {
+  OpenProgram();
+  TSplashWindow splash(QStringLiteral("VYN Synastry"));
+  splash.SetProgress(70);
+  Snapshot(splash, splash.size(), "splash");
+  Snapshot(splash, QSize(240, 150), "splash_small");
+
+  QFile notes(QStringLiteral(VYN_DATA_NOTES));
+  ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
+  TAboutBox about(Program(), QStringLiteral("VYN Synastry"), QString::fromUtf8(notes.readAll()));
+  Snapshot(about, QSize(560, 440), "about");
+  Snapshot(about, about.minimumSize(), "about_small");
+
+  TTipOfDay tip(Program(), nullptr, 5);
+  Snapshot(tip, QSize(480, 240), "tip");
+  Snapshot(tip, tip.minimumSizeHint(), "tip_small");
+
+  TMessageWindow message(Program(), "Manual not found", "Download from WEB ? ",
+                         QUrl("https://example.org/manual"));
+  Snapshot(message, message.sizeHint(), "message");
+
+  THelpBrowser help(Program(), HelpTableTexts(Program()));
+  help.ShowTopic(11001);
+  Snapshot(help, QSize(520, 480), "help");
+  help.ShowTopic(113);
+  Snapshot(help, QSize(300, 200), "help_missing_small");
 }
 
 }  // namespace
