@@ -11,6 +11,12 @@ set(VYN_INSTALL_APP_DIR ${CMAKE_INSTALL_LIBDIR}/vyn CACHE STRING
     "The application directory under the install prefix")
 
 install(TARGETS vyn-cli RUNTIME DESTINATION ${VYN_INSTALL_APP_DIR})
+if(TARGET vyn)
+  install(TARGETS vyn RUNTIME DESTINATION ${VYN_INSTALL_APP_DIR})
+  install(FILES ${VYN_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${VYN_APP_ICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
+  install(FILES ${PROJECT_SOURCE_DIR}/DATA.md DESTINATION ${VYN_INSTALL_APP_DIR})
+endif()
 install(FILES
   ${VYN_APP_DIR}/VYN.LNG
   ${VYN_APP_DIR}/VYN.STD
@@ -27,13 +33,17 @@ install(DIRECTORY ${VYN_APP_DIR}/Language DESTINATION ${VYN_INSTALL_APP_DIR})
 
 # The command on the PATH is a link: the program resolves its own path, so
 # it still finds the application directory.
-file(RELATIVE_PATH VYN_BIN_TO_APP
-  /${CMAKE_INSTALL_BINDIR} /${VYN_INSTALL_APP_DIR}/vyn-cli)
-install(CODE "
-  set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-  file(MAKE_DIRECTORY \"\${bin}\")
-  file(CREATE_LINK \"${VYN_BIN_TO_APP}\" \"\${bin}/vyn-cli\" SYMBOLIC)
-  message(STATUS \"Installing: \${bin}/vyn-cli -> ${VYN_BIN_TO_APP}\")")
+foreach(program vyn-cli vyn)
+  if(NOT TARGET ${program})
+    continue()
+  endif()
+  file(RELATIVE_PATH link_target /${CMAKE_INSTALL_BINDIR} /${VYN_INSTALL_APP_DIR}/${program})
+  install(CODE "
+    set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+    file(MAKE_DIRECTORY \"\${bin}\")
+    file(CREATE_LINK \"${link_target}\" \"\${bin}/${program}\" SYMBOLIC)
+    message(STATUS \"Installing: \${bin}/${program} -> ${link_target}\")")
+endforeach()
 
 # The installed tree runs on its own: installed into a scratch prefix, the
 # command there prints what the build tree's program prints.

@@ -16,30 +16,29 @@ constexpr TCaptionSource kNone{};
 
 // Shown, ready, plain.
 constexpr TCommandInfo Item(C c, M m, TCaptionSource caption, const char* shortcut = "") {
-  return {c, m, caption, kNone, shortcut, nullptr, true, true, false};
+  return {c, m, caption, kNone, shortcut, true, true, false};
 }
 // Shown but disabled: its window comes with a later version.
 constexpr TCommandInfo Later(C c, M m, TCaptionSource caption, const char* shortcut = "") {
-  return {c, m, caption, kNone, shortcut, nullptr, true, false, false};
+  return {c, m, caption, kNone, shortcut, true, false, false};
 }
 constexpr TCommandInfo Check(C c, M m, TCaptionSource caption) {
-  return {c, m, caption, kNone, "", nullptr, true, true, true};
+  return {c, m, caption, kNone, "", true, true, true};
 }
 constexpr TCommandInfo Hidden(C c, M m, TCaptionSource caption) {
-  return {c, m, caption, kNone, "", nullptr, false, false, false};
+  return {c, m, caption, kNone, "", false, false, false};
 }
-constexpr TCommandInfo WithButton(TCommandInfo info, TCaptionSource hint, const char* icon) {
+constexpr TCommandInfo WithHint(TCommandInfo info, TCaptionSource hint) {
   info.hint = hint;
-  info.icon = icon;
   return info;
 }
 
 const std::vector<TCommandInfo> kCommands = {
-    WithButton(Item(C::cmNameData, M::mnFile, Key("FILEMENU", "NAMES", "&Name"), "Ctrl+N"),
-               Token(794), "contact-new"),
+    WithHint(Item(C::cmNameData, M::mnFile, Key("FILEMENU", "NAMES", "&Name"), "Ctrl+N"),
+               Token(794)),
     Item(C::cmPrinterSetup, M::mnFile, Key("FILEMENU", "PrinterSetup", "&Printer Setup")),
-    WithButton(Later(C::cmPrintCharts, M::mnFile, Key("FILEMENU", "Print", "&Print"), "Ctrl+P"),
-               Key("TIPS", "PrintWheel", "Print Wheel"), "document-print"),
+    WithHint(Later(C::cmPrintCharts, M::mnFile, Key("FILEMENU", "Print", "&Print"), "Ctrl+P"),
+               Key("TIPS", "PrintWheel", "Print Wheel")),
     Later(C::cmPrintInterpretation, M::mnFile,
           Key("FILEMENU", "PrintInterpretation", "&Print Interpretation...")),
     Hidden(C::cmBackup, M::mnFile, Token(250)),
@@ -72,17 +71,16 @@ const std::vector<TCommandInfo> kCommands = {
           Key("VIEWMENU", "InterpWindow", "&Interpretation Window"), "F6"),
     Item(C::cmPlanetGrid, M::mnView, Key("VIEWMENU", "PlanetGrid", "&Planets Position Grid"), "F7"),
     Item(C::cmHouseCusps, M::mnView, Key("VIEWMENU", "HouseCusp", "&House CuspPosition"), "F8"),
-    WithButton(Item(C::cmAspectGrid, M::mnView, Key("VIEWMENU", "AspectGrid", "&Aspect Grid"), "F9"),
-               Key("TIPS", "AspectsGrid", "Aspects Grid"), "view-grid"),
+    WithHint(Item(C::cmAspectGrid, M::mnView, Key("VIEWMENU", "AspectGrid", "&Aspect Grid"), "F9"),
+               Key("TIPS", "AspectsGrid", "Aspects Grid")),
     Item(C::cmSymbols, M::mnView, Key("VIEWMENU", "SymbolGrid", "&Symbol Explanation")),
     Item(C::cmNameList, M::mnView, Key("VIEWMENU", "NameList", "&Name List")),
-    WithButton(Later(C::cmElementGraph, M::mnView,
+    WithHint(Later(C::cmElementGraph, M::mnView,
                      Key("VIEWMENU", "ElementGraph", "&Element Graph")),
-               Key("TIPS", "ElementandModalityGraph", "Element and Modality Graph"),
-               "view-statistics"),
-    WithButton(Later(C::cmCompatibilityGraph, M::mnView,
+               Key("TIPS", "ElementandModalityGraph", "Element and Modality Graph")),
+    WithHint(Later(C::cmCompatibilityGraph, M::mnView,
                      Key("VIEWMENU", "CompatibilityGraph", "&Compatibility Graph")),
-               Key("TIPS", "CompatibilityGraph", "Compatibility Graph"), "office-chart-bar"),
+               Key("TIPS", "CompatibilityGraph", "Compatibility Graph")),
     Later(C::cmDial30, M::mnDegreeDials, Token(1001)),
     Later(C::cmDial60, M::mnDegreeDials, Token(1002)),
     Later(C::cmDial90, M::mnDegreeDials, Token(1003)),
@@ -90,22 +88,22 @@ const std::vector<TCommandInfo> kCommands = {
     Item(C::cmCascade, M::mnWindow, Key("Windowmenu", "Cascade", "&Cascade")),
     Item(C::cmMinimizeAll, M::mnWindow, Key("Windowmenu", "Minimize", "&Minimize All Windows")),
     Item(C::cmRestoreAll, M::mnWindow, Key("Windowmenu", "Restore", "&Restore All Windows")),
-    WithButton(Item(C::cmHelp, M::mnHelp, Key("HelpMenu", "Help", "&Help"), "F1"),
-               Key("TIPS", "Help", "Help"), "help-contents"),
+    WithHint(Item(C::cmHelp, M::mnHelp, Key("HelpMenu", "Help", "&Help"), "F1"),
+               Key("TIPS", "Help", "Help")),
     Hidden(C::cmContextHelp, M::mnHelp, Key("HelpMenu", "ContextHelp", "&Context Help")),
     Item(C::cmTipOfDay, M::mnHelp, Key("HelpMenu", "TipofDay", "&Tip of the Day")),
     Item(C::cmManual, M::mnHelp, Key("HelpMenu", "Manual", "&Manual...")),
     Hidden(C::cmSupport, M::mnHelp,
            Key("HelpMenu", "ObtainingSupport", "&Obtaining Technical Support")),
     Item(C::cmAbout, M::mnHelp, Key("HelpMenu", "AboutVyn", "&About VYN")),
-    WithButton(Item(C::cmWebSite, M::mnNone, Token(819)), Token(819), "internet-web-browser"),
-    WithButton(Item(C::cmToggleMenu, M::mnNone, Key("TIPS", "HideShowMenu", "Hide/Show Menu"),
+    WithHint(Item(C::cmWebSite, M::mnNone, Token(819)), Token(819)),
+    WithHint(Item(C::cmToggleMenu, M::mnNone, Key("TIPS", "HideShowMenu", "Hide/Show Menu"),
                     "Ctrl+M"),
-               Key("TIPS", "HideShowMenu", "Hide/Show Menu"), "show-menu"),
-    WithButton(Hidden(C::cmVideo, M::mnNone, Key("TIPS", "Video", "Video")),
-               Key("TIPS", "Video", "Video"), "media-playback-start"),
-    WithButton(Hidden(C::cmInterpreter, M::mnNone, Key("TIPS", "OldVYN", "Open VYN Horoscope Interpreter")),
-               Key("TIPS", "OldVYN", "Open VYN Horoscope Interpreter"), "system-run"),
+               Key("TIPS", "HideShowMenu", "Hide/Show Menu")),
+    WithHint(Hidden(C::cmVideo, M::mnNone, Key("TIPS", "Video", "Video")),
+               Key("TIPS", "Video", "Video")),
+    WithHint(Hidden(C::cmInterpreter, M::mnNone, Key("TIPS", "OldVYN", "Open VYN Horoscope Interpreter")),
+               Key("TIPS", "OldVYN", "Open VYN Horoscope Interpreter")),
 };
 
 const std::vector<TMenuInfo> kMenus = {

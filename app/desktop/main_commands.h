@@ -44,7 +44,6 @@ struct TCommandInfo {
   TCaptionSource caption;     // menu caption (tool-bar-only commands: their hint)
   TCaptionSource hint;        // tool-bar hint; token 0 and no key: none
   const char* shortcut;       // QKeySequence text, or ""
-  const char* icon;           // freedesktop icon name of its tool-bar button, or nullptr
   bool visible;               // hidden items exist but are not shown
   bool available;             // false: shown disabled until its window exists
   bool checkable;

@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "app/desktop/app_icons.h"
 #include "app/desktop/message_boxes.h"
 #include "app/desktop/program.h"
 #include "app/desktop/views/placement_keeper.h"
@@ -65,6 +66,7 @@ TMainForm::TMainForm(TProgram& program, TMainServices services, QWidget* parent)
       area_(new QMdiArea(this)) {
   setObjectName("MainForm");
   setWindowTitle(QStringLiteral("VYN Synastry"));
+  setWindowIcon(AppIcon());
   area_->setObjectName("DocumentArea");
   area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -102,7 +104,7 @@ void TMainForm::AddCommand(const TCommandInfo& info) {
   action->setEnabled(info.available);
   action->setCheckable(info.checkable);
   if (*info.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
-  if (info.icon) action->setIcon(QIcon::fromTheme(QString::fromLatin1(info.icon)));
+  action->setIcon(CommandIcon(info.command));
   const ECommand command = info.command;
   connect(action, &QAction::triggered, this, [this, command] { Execute(command); });
   actions_[command] = action;
@@ -358,6 +360,7 @@ void TMainForm::ShowView(EView view) {
   QWidget* widget = info.make(program_);
   frame = area_->addSubWindow(widget);
   frame->setAttribute(Qt::WA_DeleteOnClose);
+  frame->setWindowIcon(AppIcon());
   frame->setWindowTitle(widget->windowTitle());
   connect(widget, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
   const WindowPlacement& placement = program_.Setup().Placement(info.window);

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -19,6 +21,7 @@
 #include <set>
 
 #include "app/desktop/program.h"
+#include "app/desktop/screenshot.h"
 #include "app/desktop/start_up.h"
 #include "platform/app_directory.h"
 #include "tests/desktop/views/desktop_fixture.h"
@@ -199,6 +202,22 @@ TEST_F(MainFormTest, ClosingSavesThePlacementAndKeepsChoicesOnlyWithSaveOnExit) 
   EXPECT_NE(text.find("Main="), std::string::npos);
   EXPECT_NE(text.find("SaveOnExit=0"), std::string::npos);
   EXPECT_NE(text.find("HouseSystem=0"), std::string::npos) << "Koch kept without Save on exit";
+}
+
+// The screenshot of the command line, through the real widgets: every view
+// open and tiled, in two languages. The pictures stay under /tmp/vyn_main.
+TEST_F(MainFormTest, ScreenshotShowsTheOpenViews) {
+  StartMainWindow({Anna(), Ben()});
+  QDir().mkpath(QStringLiteral("/tmp/vyn_main"));
+  for (const char* language : {"UK", "GR"}) {
+    form_->ApplyLanguage(language);
+    const QString file = QStringLiteral("/tmp/vyn_main/main_%1.png").arg(language);
+    QString error;
+    ASSERT_TRUE(SaveScreenshot(*form_, ViewNames(), QSize(1400, 900), file, error)) << error.toStdString();
+    const QImage picture(file);
+    EXPECT_EQ(picture.size(), QSize(1400, 900) * form_->devicePixelRatio());
+    EXPECT_EQ(form_->DocumentArea()->subWindowList().size(), kViewCount);
+  }
 }
 
 }  // namespace
