@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -46,11 +47,12 @@ QString FourDigits(const std::string& id) {
 }
 
 TSearchRequest RequestFor(ESearchMode mode, const QString& state = {},
-                          bool firstNameFirst = true) {
+                          bool firstNameFirst = true, QWidget* owner = nullptr) {
   TSearchRequest request;
   request.mode = mode;
   request.state = state;
   request.firstNameFirst = firstNameFirst;
+  request.owner = owner;
   return request;
 }
 
@@ -557,7 +559,15 @@ void TSearchForm::done(int result) {
 
 std::optional<TSearchResult> TSearchForm::Choose(const TSearchRequest& request) {
   Prepare(request);
+  // Over another dialog the pick list belongs to that one while it shows,
+  // so it opens in front of it, and goes back to its own parent afterwards.
+  QWidget* const parent = parentWidget();
+  const bool lent = request.owner && request.owner != parent;
+  if (lent) setParent(request.owner, windowFlags());
+  const QPointer<TSearchForm> alive(this);
   exec();
+  if (!alive) return std::nullopt;  // closed with the program meanwhile
+  if (lent) setParent(parent, windowFlags());
   return result_;
 }
 
@@ -567,22 +577,28 @@ std::optional<TSearchResult> TSearchForm::Choose(ESearchMode mode, const QString
   return Choose(request);
 }
 
-std::optional<TSearchResult> TSearchForm::PickState() { return Choose(ESearchMode::smStates); }
-
-std::optional<TSearchResult> TSearchForm::PickPlace(const QString& state) {
-  return Choose(RequestFor(ESearchMode::smPlaces, state));
+std::optional<TSearchResult> TSearchForm::PickState(QWidget* owner) {
+  return Choose(RequestFor(ESearchMode::smStates, {}, firstNameFirst_, owner));
 }
 
-std::optional<TSearchResult> TSearchForm::PickZone() { return Choose(ESearchMode::smZones); }
-
-std::optional<TSearchResult> TSearchForm::PickSummerTime() {
-  return Choose(ESearchMode::smSummerTimes);
+std::optional<TSearchResult> TSearchForm::PickPlace(const QString& state, QWidget* owner) {
+  return Choose(RequestFor(ESearchMode::smPlaces, state, firstNameFirst_, owner));
 }
 
-std::optional<TSearchResult> TSearchForm::PickGroup() { return Choose(ESearchMode::smGroups); }
+std::optional<TSearchResult> TSearchForm::PickZone(QWidget* owner) {
+  return Choose(RequestFor(ESearchMode::smZones, {}, firstNameFirst_, owner));
+}
 
-std::optional<TSearchResult> TSearchForm::PickPerson(bool firstNameFirst) {
-  return Choose(RequestFor(ESearchMode::smPeople, {}, firstNameFirst));
+std::optional<TSearchResult> TSearchForm::PickSummerTime(QWidget* owner) {
+  return Choose(RequestFor(ESearchMode::smSummerTimes, {}, firstNameFirst_, owner));
+}
+
+std::optional<TSearchResult> TSearchForm::PickGroup(QWidget* owner) {
+  return Choose(RequestFor(ESearchMode::smGroups, {}, firstNameFirst_, owner));
+}
+
+std::optional<TSearchResult> TSearchForm::PickPerson(bool firstNameFirst, QWidget* owner) {
+  return Choose(RequestFor(ESearchMode::smPeople, {}, firstNameFirst, owner));
 }
 
 }  // namespace vyn::dialogs

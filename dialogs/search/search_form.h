@@ -70,14 +70,15 @@ class TSearchForm : public QDialog {
   // The same with the defaults of TSearchRequest; `start` goes into the
   // search box once the list is filled.
   std::optional<TSearchResult> Choose(ESearchMode mode, const QString& start = {});
-  std::optional<TSearchResult> PickState();
+  // The shortcuts take the window to stand over as TSearchRequest::owner.
+  std::optional<TSearchResult> PickState(QWidget* owner = nullptr);
   // The places of the state named `state`.
-  std::optional<TSearchResult> PickPlace(const QString& state);
-  std::optional<TSearchResult> PickZone();
-  std::optional<TSearchResult> PickSummerTime();
+  std::optional<TSearchResult> PickPlace(const QString& state, QWidget* owner = nullptr);
+  std::optional<TSearchResult> PickZone(QWidget* owner = nullptr);
+  std::optional<TSearchResult> PickSummerTime(QWidget* owner = nullptr);
   // May create the group typed in the search box.
-  std::optional<TSearchResult> PickGroup();
-  std::optional<TSearchResult> PickPerson(bool firstNameFirst);
+  std::optional<TSearchResult> PickGroup(QWidget* owner = nullptr);
+  std::optional<TSearchResult> PickPerson(bool firstNameFirst, QWidget* owner = nullptr);
 
   // ---- the same in steps, for a caller with its own event loop -----------
   // Re-reads the captions, empties the list and starts its fill; show the

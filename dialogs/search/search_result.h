@@ -2,6 +2,8 @@
 // What the search dialog is asked to list, and what it returns on OK.
 #include <QString>
 
+class QWidget;
+
 #include "dialogs/search/search_mode.h"
 
 namespace vyn::dialogs {
@@ -16,6 +18,9 @@ struct TSearchRequest {
   // Put into the search box once the list is filled, selecting the entry it
   // finds; empty leaves the first entry selected.
   QString start;
+  // The window the dialog stands over while it is shown modally (another
+  // dialog asking for a choice); none: the dialog's own parent.
+  QWidget* owner = nullptr;
 };
 
 struct TSearchResult {

@@ -170,15 +170,20 @@ TEST_F(SearchForm, EnterChoosesAndReturnsWhatTheModeFindsInItsTable) {
 }
 
 TEST_F(SearchForm, ChooseShowsTheDialogModallyAndReturnsTheChoice) {
-  TSearchForm form(started_.Program());
+  QWidget mainWindow;
+  QDialog asking;
+  TSearchForm form(started_.Program(), &mainWindow);
   QTimer::singleShot(0, [&] {
     ASSERT_TRUE(WaitForFill(form));
+    EXPECT_TRUE(form.isModal());
+    EXPECT_EQ(form.parentWidget(), &asking);  // in front of the dialog that asks
     QTest::keyClicks(SearchEdit(form), "Ros");
     QTest::keyClick(SearchEdit(form), Qt::Key_Return);
   });
-  const std::optional<TSearchResult> place = form.PickPlace("Denmark");
+  const std::optional<TSearchResult> place = form.PickPlace("Denmark", &asking);
   ASSERT_TRUE(place.has_value());
   EXPECT_EQ(place->text, "Roskilde");
+  EXPECT_EQ(form.parentWidget(), &mainWindow);
 
   QTimer::singleShot(0, [&] {
     ASSERT_TRUE(WaitForFill(form));
@@ -205,6 +210,19 @@ TEST_F(SearchForm, ArrowsInTheSearchBoxMoveTheSelectionAndStopAtTheEnds) {
   }
   // The keys went to the selection, not the text.
   EXPECT_TRUE(search->text().isEmpty());
+}
+
+TEST_F(SearchForm, EnterInTheListChoosesTheSelectedEntry) {
+  TSearchForm form(started_.Program());
+  OpenAndFill(form, Request(ESearchMode::smPeople));
+  QListView* list = NameList(form);
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  ASSERT_TRUE(form.Result().has_value());
+  EXPECT_EQ(form.Result()->text, "Bob Jones");
 }
 
 TEST_F(SearchForm, TabGoesFromTheSearchBoxToTheListAndTheButtons) {
