@@ -87,8 +87,7 @@ void TNameDlg::Prepare() {
   currentSlot_ = 1;
   program_.SetCurrentSlot(1);
   pages_.slotButtons[0]->setChecked(true);
-  const THoroscope& first = *working_[0];
-  if (first.Active() && !first.FirstName().empty()) LoadSlot(1);
+  if (program_.SlotFilled(1) && !working_[0]->FirstName().empty()) LoadSlot(1);
   RefreshPositions();
 }
 

@@ -117,7 +117,7 @@ class TNameDlg : public QDialog {
   bool ChoosePlace(const std::string& town, const std::string& state);
   void FillPlace(const TPlaceRow& place);
   void RecalcZoneAndSummer();
-  void WarnOfClockChange(const std::vector<TClockChange>& changes, const std::string& moment);
+  void WarnOfClockChange(const std::vector<TClockChange>& changes, const std::string& state);
   void TimeUnknownToggled(bool on);
   void AutoCorrectionToggled();
 
@@ -151,7 +151,7 @@ class TNameDlg : public QDialog {
   int previousTab_ = npBirth;
   int currentSlot_ = 1;
   int initialSlot_ = 1;
-  std::string warnedMoment_;  // the place and moment last warned of a clock change
+  std::string warnedChange_;  // the clock change pointed out last
 };
 
 }  // namespace vyn::dialogs

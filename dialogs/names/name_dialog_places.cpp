@@ -144,18 +144,21 @@ void TNameDlg::RecalcZoneAndSummer() {
     SetZoneBoxes(fields, reading->zone, Letters(), program_.Language().IsJapanese());
   if (pages_.autoSummer->isChecked()) SetSummerBoxes(fields, reading->summer);
   ShowPlaceData(fields);
-  WarnOfClockChange(reading->clockChanges, fields.state + "|" + fields.town + "|" +
-                                               std::to_string(DateNumberOf(fields)) + "|" +
-                                               std::to_string(TimeNumberOf(fields)));
+  WarnOfClockChange(reading->clockChanges, fields.state);
 }
 
+// Each clock change is pointed out once, not again for every box of the
+// time that the user types while the moment stays within it.
 void TNameDlg::WarnOfClockChange(const std::vector<TClockChange>& changes,
-                                 const std::string& moment) {
-  if (changes.empty() || moment == warnedMoment_) return;
-  warnedMoment_ = moment;
-  for (const TClockChange& change : changes)
+                                 const std::string& state) {
+  for (const TClockChange& change : changes) {
+    const std::string key = state + "|" + change.placeName + "|" + std::to_string(change.date) +
+                            "|" + std::to_string(change.changeMinute);
+    if (key == warnedChange_) continue;
+    warnedChange_ = key;
     desktop::InformationBox(this, program_.Language(),
                             QString::fromStdString(ClockChangeText(change, program_.Language())));
+  }
 }
 
 void TNameDlg::TimeUnknownToggled(bool on) {

@@ -188,7 +188,8 @@ core::TBirthData BirthDataOf(const TNameFields& f, const TLetters& letters) {
   b.stateName = CutToCharacters(f.state, 48);
   b.latitude = Value(f.latitudeDegrees, f.latitudeMinutes, f.latitudeLetter == letters.south);
   b.longitude = Value(f.longitudeDegrees, f.longitudeMinutes, f.longitudeLetter == letters.east);
-  b.zoneTime = Value(f.zoneHours, f.zoneMinutes, f.zoneLetter == letters.east);
+  // East unless the letter is the west one, as the record stores it.
+  b.zoneTime = Value(f.zoneHours, f.zoneMinutes, f.zoneLetter != letters.west);
   b.summerTime = Value(f.summerHours, f.summerMinutes, false);
   b.birthDate = static_cast<extended>(DateNumberOf(f)) / 10000;
   b.birthTime = static_cast<extended>(TimeNumberOf(f)) / 10000;

@@ -70,7 +70,8 @@ long TimeNumberOf(const TNameFields& fields);
 bool DateValid(const TNameFields& fields, extended gregorianStart);
 
 // The chart inputs the boxes give: coordinates, zone and summer time as
-// D.MM / H.MM with the sign of their letters, date YYYY.MMDD, time H.MMSS.
+// D.MM / H.MM with the sign of their letters (a zone letter other than the
+// west one counts as east, as RecordOf stores it), date YYYY.MMDD, time H.MMSS.
 // Names, sex, state and town as typed; the Gregorian start is left to the
 // caller.
 core::TBirthData BirthDataOf(const TNameFields& fields, const TLetters& letters);

@@ -1,5 +1,7 @@
 #include "dialogs/names/place_lookup.h"
 
+#include "app/core/input_checks.h"
+#include "app/core/input_error.h"
 #include "data/birth_place.h"
 #include "data/data_collection.h"
 #include "data/database_error.h"
@@ -105,6 +107,11 @@ std::optional<TZoneReading> TPlaceLookup::ZoneAndSummerAt(const std::string& sta
                                                           const std::string& town,
                                                           std::int64_t date, std::int64_t time) {
   if (state.empty() || town.empty()) return std::nullopt;
+  try {
+    core::CheckDate(date, core::kJulianAlways, "date");
+  } catch (const core::EInputError&) {
+    return std::nullopt;
+  }
   try {
     const TBirthPlace place = ResolveBirthPlace(tables_, state, town, date, time);
     return TZoneReading{place.zoneTime, place.summerTime, place.localMeanTime,
