@@ -82,7 +82,9 @@ void TWinAspects::PaintHeaders(QPainter& painter, const TColumnGrid& grid) const
 
 void TWinAspects::PaintCell(QPainter& painter, const TColumnGrid& grid, const TAspectCell& cell,
                             const QColor& color) const {
-  const QRect box = grid.Cell(cell.row, cell.column);
+  // The cell less its border lines: the glyph in the upper two thirds, the
+  // orb in the rest.
+  const QRect box = grid.Cell(cell.row, cell.column).adjusted(0, 0, -1, -1);
   const int split = box.top() + box.height() * 2 / 3;
   const QRect upper(QPoint(box.left(), box.top()), QPoint(box.right(), split - 1));
   const QRect lower(QPoint(box.left(), split), box.bottomRight());

@@ -291,6 +291,22 @@ TEST_F(GridViewsTest, MaximisedWindowKeepsItsNormalBounds) {
   EXPECT_EQ(placement.Bounds, (TBounds{10, 20, 500, 300}));
 }
 
+TEST_F(GridViewsTest, StoredPlacementIsAppliedToTheFrame) {
+  OpenProgram();
+  QMdiArea area;
+  area.resize(1000, 700);
+  area.show();
+  QMdiSubWindow* frame = area.addSubWindow(new TWinSymbols(Program()));
+  frame->show();
+  ApplyPlacement(frame, {true, {20, 0, 320, 350}, wsNormal});
+  EXPECT_EQ(frame->geometry(), QRect(20, 0, 320, 350));
+  ApplyPlacement(frame, {true, {40, 10, 300, 300}, wsMaximized});
+  EXPECT_TRUE(frame->isMaximized());
+  // Stored while maximised: only the state; the normal bounds stay.
+  EXPECT_EQ(Program().Setup().Placement(wiSymbols).State, wsMaximized);
+  EXPECT_EQ(Program().Setup().Placement(wiSymbols).Bounds, (TBounds{40, 10, 300, 300}));
+}
+
 TEST_F(GridViewsTest, PopupMenuSetsTheBackgroundColour) {
   StartWith({Anna(), Ben()});
   TWinAspects aspects(Program());

@@ -45,6 +45,18 @@ TEST_F(ViewSnapshots, DISABLED_EveryViewLargeAndSmall) {
   }
 }
 
+// A screen with two device pixels to the pixel: lines and text stay sharp.
+TEST_F(ViewSnapshots, DISABLED_HighDensityScreen) {
+  StartWith({Anna(), Ben()});
+  TWinAspects aspects(Program());
+  aspects.resize(500, 300);
+  QImage image(QSize(1000, 600), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(2);
+  image.fill(Qt::white);
+  aspects.render(&image);
+  image.save(QStringLiteral("/tmp/vyn_views/aspects_2x.png"));
+}
+
 TEST_F(ViewSnapshots, DISABLED_PeripheralWindows) {
   OpenProgram();
   TSplashWindow splash(QStringLiteral("VYN Synastry"));
