@@ -387,7 +387,8 @@ void TSearchForm::SearchTextChanged() {
   if (list_.Empty()) return;
   const QString typed = search_->text();
   TListMatch match = list_.Match(ToStd(typed), SelectedRow());
-  if (!match.exact && !typed.isEmpty())
+  // The forgiving search looks for a name the list holds: once it is whole.
+  if (!match.exact && !typed.isEmpty() && !FillPending())
     if (const std::optional<std::size_t> suggested = SuggestedRow(typed)) match.index = suggested;
   if (match.index) SelectRow(*match.index, true);
 }
@@ -430,7 +431,9 @@ bool TSearchForm::ResultOfSelection(TSearchResult& result) {
   const std::optional<std::size_t> row = SelectedRow();
   const QString typed = search_->text().trimmed();
   if (request_.mode == ESearchMode::smGroups && !typed.isEmpty()) {
-    result.text = FromStd(StoredOrNewGroup(program_.Tables(), ToStd(typed)));
+    const TGroupChoice group = StoredOrNewGroup(program_.Tables(), ToStd(typed));
+    if (group.added) program_.NotifyPeopleChanged();
+    result.text = FromStd(group.name);
     return true;
   }
   if (!row) return false;

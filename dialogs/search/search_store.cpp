@@ -49,7 +49,7 @@ void DeleteGroup(TDataCollection& tables, const std::string& group) {
   transaction.Commit();
 }
 
-std::string StoredOrNewGroup(TDataCollection& tables, const std::string& typed) {
+TGroupChoice StoredOrNewGroup(TDataCollection& tables, const std::string& typed) {
   const std::string name = Trimmed(typed);
   if (name.empty()) throw std::invalid_argument("a group needs a name");
   TSqliteConnection& connection = ConnectionOf(tables);
@@ -59,13 +59,13 @@ std::string StoredOrNewGroup(TDataCollection& tables, const std::string& typed) 
   TSqliteStatement groups(connection, R"(SELECT "GroupName" FROM "GROUPS")");
   while (groups.Step()) {
     std::string stored = groups.Column(0).Bytes();
-    if (stored == name) return stored;
+    if (stored == name) return {stored, false};
     if (alike.empty() && FoldText(stored) == key) alike = std::move(stored);
   }
-  if (!alike.empty()) return alike;
+  if (!alike.empty()) return {alike, false};
   Run(connection, R"(INSERT INTO "GROUPS" ("GroupName") VALUES (?1))", {name});
   transaction.Commit();
-  return name;
+  return {name, true};
 }
 
 }  // namespace vyn::dialogs

@@ -16,11 +16,15 @@ void DeletePerson(TDataCollection& tables, const std::string& first, const std::
 // Removes the group from "GROUPS" and every membership of it from "NAMEGRPS".
 void DeleteGroup(TDataCollection& tables, const std::string& group);
 
+struct TGroupChoice {
+  std::string name;    // as stored
+  bool added = false;  // the group is new
+};
+
 // The group a typed name stands for: the stored group spelled exactly so,
 // else one spelled alike but for letter case and accents; a new group of
-// that name (blanks at the ends dropped) is added when there is none.
-// Returns the group's stored name; an empty name is refused
-// (std::invalid_argument).
-std::string StoredOrNewGroup(TDataCollection& tables, const std::string& typed);
+// that name (blanks at the ends dropped) is added when there is none. An
+// empty name is refused (std::invalid_argument).
+TGroupChoice StoredOrNewGroup(TDataCollection& tables, const std::string& typed);
 
 }  // namespace vyn::dialogs

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -323,6 +324,7 @@ TEST_F(SearchForm, DeleteRemovesThePersonOrGroupOrLeavesAllAsItWasOnFailure) {
     OpenAndFill(form, Request(c.mode));
     Type(form, c.typed);
     const QString chosen = SelectedText(form);
+    QSignalSpy peopleChanged(&started_.Program(), &desktop::TProgram::PeopleChanged);
     {
       TMessageBoxAnswerer answers;
       QTest::mouseClick(Button(form, "DeleteButton"), Qt::LeftButton);
@@ -341,6 +343,7 @@ TEST_F(SearchForm, DeleteRemovesThePersonOrGroupOrLeavesAllAsItWasOnFailure) {
     }
     EXPECT_EQ(ListedTexts(form), c.listedAfter);
     EXPECT_EQ(started_.Count(c.countsSql), c.countsAfter);
+    EXPECT_EQ(peopleChanged.count(), c.refusingTable ? 0 : 1);  // other windows hear of it
     EXPECT_TRUE(form.isVisible());
     form.reject();
     if (c.refusingTable) started_.Execute(R"(DROP TRIGGER "refuse")");

@@ -83,8 +83,11 @@ TEST_F(SearchStore, ATypedGroupNameFindsTheStoredGroupOrAddsANewOne) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.typed);
-    EXPECT_EQ(StoredOrNewGroup(started_.Tables(), c.typed), c.stored);
+    const long long before = Groups();
+    const TGroupChoice group = StoredOrNewGroup(started_.Tables(), c.typed);
+    EXPECT_EQ(group.name, c.stored);
     EXPECT_EQ(Groups(), c.groupsAfter);
+    EXPECT_EQ(group.added, c.groupsAfter > before);
   }
   EXPECT_THROW(StoredOrNewGroup(started_.Tables(), "   "), std::invalid_argument);
   EXPECT_EQ(Groups(), 3);
