@@ -32,6 +32,8 @@ class TChartGridView : public QWidget {
   // Draws the chart area (all above the tab row) into `size`.
   void Render(QPainter& painter, QSize size);
 
+  // The tab row, for reading and for the keyboard; change it only through
+  // ClearTabs and RefreshTabs, which keep the tabs' slots with it.
   QTabBar* TabBar() const { return tabBar_; }
   QWidget* Canvas() const;
   // The tabs as built from the loaded slots.

@@ -46,6 +46,7 @@ TMessageWindow::TMessageWindow(const TProgram& program, const QString& caption,
   layout->addLayout(message, 1);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetMinimumSize);
+  setTabOrder(web_, ok_);  // as they stand, left to right
   ok_->setFocus();
 }
 
