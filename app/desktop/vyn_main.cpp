@@ -8,8 +8,12 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/desktop/app_icons.h"
+#include "app/desktop/desktop_services.h"
 #include "app/desktop/main_form.h"
 #include "app/desktop/program.h"
+#include "app/desktop/windows/splash_window.h"
+#include "app/desktop/windows/tip_of_day.h"
 #include "app/desktop/screenshot.h"
 #include "app/desktop/start_up.h"
 #include "platform/app_directory.h"
@@ -81,24 +85,35 @@ int main(int argc, char** argv) {
     Fail(interactive, QString("The program's files cannot be prepared: %1").arg(e.what()));
     return 1;
   }
+  QApplication::setWindowIcon(AppIcon());
   TProgram program;
+  TDesktopServices services(program);
   std::unique_ptr<TMainForm> form;
+  std::unique_ptr<TSplashWindow> splash;
+  if (interactive) {
+    splash = std::make_unique<TSplashWindow>(QStringLiteral("VYN Synastry"));
+    splash->show();
+    QApplication::processEvents();
+  }
   try {
     TStartUpOptions options;
     options.language = arguments.language.toStdString();
     const QRect screen = QApplication::primaryScreen()->availableGeometry();
     options.screenWidth = screen.width();
     options.screenHeight = screen.height();
+    if (splash) options.progress = [&splash](int percent) { splash->SetProgress(percent); };
     options.onMissingCountry = [interactive](const std::string& message) {
       Fail(interactive, QString::fromStdString(message));
     };
-    form = StartUp(program, TMainServices{}, options, [interactive](const std::string& error) {
+    form = StartUp(program, services.MainServices(), options, [interactive](const std::string& error) {
       if (interactive) std::fprintf(stderr, "vyn: %s\n", error.c_str());
     });
   } catch (const std::exception& e) {
+    splash.reset();
     Fail(interactive, QString::fromStdString(e.what()));
     return 1;
   }
+  splash.reset();
   if (!interactive) {
     QString error;
     if (!SaveScreenshot(*form, arguments.views, arguments.size, arguments.screenshot, error)) {
@@ -107,6 +122,10 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
-  form->show();
+  // A stored placement was applied at the end of the start-up; without one
+  // the window fills the screen.
+  if (program.Setup().Placement(vyn::wiMain).Valid) form->show();
+  else form->showMaximized();
+  if (TTipOfDay::OfferedAtStart(program)) TTipOfDay(program, form.get()).exec();
   return QApplication::exec();
 }
