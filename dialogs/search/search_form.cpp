@@ -60,6 +60,19 @@ TSearchRequest RequestFor(ESearchMode mode, const QString& state = {},
 // the first two decimals.
 double DegreesMinutes(long angle) { return angle / 100.0; }
 
+template <class TWidget>
+TWidget* Named(TWidget* widget, const char* name) {
+  widget->setObjectName(QLatin1String(name));
+  return widget;
+}
+
+// A button that Enter does not press while it has the focus: Enter is OK's.
+QPushButton* SideButton(QWidget* parent, const char* name) {
+  QPushButton* button = Named(new QPushButton(parent), name);
+  button->setAutoDefault(false);
+  return button;
+}
+
 }  // namespace
 
 // The busy cursor while the list fills; restores itself.
@@ -90,47 +103,43 @@ TSearchForm::~TSearchForm() {
 }
 
 void TSearchForm::BuildControls() {
-  viewLabel_ = new QLabel(this);
-  viewLabel_->setObjectName(QStringLiteral("ViewLabel"));
-  filter_ = new QComboBox(this);
-  filter_->setObjectName(QStringLiteral("GroupFilter"));
+  CreateControls();
+  ArrangeControls();
+  ConnectControls();
+}
+
+void TSearchForm::CreateControls() {
+  viewLabel_ = Named(new QLabel(this), "ViewLabel");
+  filter_ = Named(new QComboBox(this), "GroupFilter");
   filter_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   filter_->setMinimumContentsLength(16);
   viewLabel_->setBuddy(filter_);
 
-  searchLabel_ = new QLabel(this);
-  searchLabel_->setObjectName(QStringLiteral("SearchLabel"));
-  search_ = new QLineEdit(this);
-  search_->setObjectName(QStringLiteral("SearchEdit"));
+  searchLabel_ = Named(new QLabel(this), "SearchLabel");
+  search_ = Named(new QLineEdit(this), "SearchEdit");
   search_->setClearButtonEnabled(true);
   search_->installEventFilter(this);
   searchLabel_->setBuddy(search_);
 
-  view_ = new QListView(this);
-  view_->setObjectName(QStringLiteral("NameList"));
+  view_ = Named(new QListView(this), "NameList");
   model_ = new TSearchListModel(list_, this);
   view_->setModel(model_);
   view_->setUniformItemSizes(true);
   view_->setSelectionMode(QAbstractItemView::SingleSelection);
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view_->setMinimumSize(320, 280);
+  countLabel_ = Named(new QLabel(this), "CountLabel");
 
-  countLabel_ = new QLabel(this);
-  countLabel_->setObjectName(QStringLiteral("CountLabel"));
-
-  ok_ = new QPushButton(this);
-  ok_->setObjectName(QStringLiteral("OkButton"));
+  ok_ = Named(new QPushButton(this), "OkButton");
   ok_->setDefault(true);
-  cancel_ = new QPushButton(this);
-  cancel_->setObjectName(QStringLiteral("CancelButton"));
-  cancel_->setAutoDefault(false);
-  delete_ = new QPushButton(this);
-  delete_->setObjectName(QStringLiteral("DeleteButton"));
-  delete_->setAutoDefault(false);
-  swap_ = new QPushButton(this);
-  swap_->setObjectName(QStringLiteral("SwapButton"));
-  swap_->setAutoDefault(false);
+  cancel_ = SideButton(this, "CancelButton");
+  delete_ = SideButton(this, "DeleteButton");
+  swap_ = SideButton(this, "SwapButton");
+}
 
+// The group filter and the search box above the list, the count and Swap
+// below it, OK, Cancel and Delete beside it.
+void TSearchForm::ArrangeControls() {
   auto* fields = new QGridLayout;
   fields->addWidget(viewLabel_, 0, 0);
   fields->addWidget(filter_, 0, 1);
@@ -158,14 +167,12 @@ void TSearchForm::BuildControls() {
   columns->addLayout(left, 1);
   columns->addLayout(buttons);
 
-  setTabOrder(filter_, search_);
-  setTabOrder(search_, view_);
-  setTabOrder(view_, ok_);
-  setTabOrder(ok_, cancel_);
-  setTabOrder(cancel_, delete_);
-  setTabOrder(delete_, swap_);
+  QWidget* const order[] = {filter_, search_, view_, ok_, cancel_, delete_, swap_};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   setSizeGripEnabled(true);
+}
 
+void TSearchForm::ConnectControls() {
   connect(search_, &QLineEdit::textChanged, this, &TSearchForm::SearchTextChanged);
   connect(view_, &QListView::doubleClicked, this, &TSearchForm::EntryDoubleClicked);
   connect(ok_, &QPushButton::clicked, this, &TSearchForm::ChooseSelected);

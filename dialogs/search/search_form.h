@@ -119,6 +119,9 @@ class TSearchForm : public QDialog {
   class TBusyCursor;
 
   void BuildControls();
+  void CreateControls();
+  void ArrangeControls();
+  void ConnectControls();
   void LanguageChanged();
   void Retranslate();
   void LayOutForMode();
