@@ -41,10 +41,12 @@ void SwapInGrid(QGridLayout* grid, QWidget* a, QWidget* b) {
   int rowA, columnA, rowSpanA, columnSpanA, rowB, columnB, rowSpanB, columnSpanB;
   grid->getItemPosition(grid->indexOf(a), &rowA, &columnA, &rowSpanA, &columnSpanA);
   grid->getItemPosition(grid->indexOf(b), &rowB, &columnB, &rowSpanB, &columnSpanB);
+  const Qt::Alignment alignA = grid->itemAt(grid->indexOf(a))->alignment();
+  const Qt::Alignment alignB = grid->itemAt(grid->indexOf(b))->alignment();
   grid->removeWidget(a);
   grid->removeWidget(b);
-  grid->addWidget(a, rowB, columnB, rowSpanB, columnSpanB);
-  grid->addWidget(b, rowA, columnA, rowSpanA, columnSpanA);
+  grid->addWidget(a, rowB, columnB, rowSpanB, columnSpanB, alignA);
+  grid->addWidget(b, rowA, columnA, rowSpanA, columnSpanA, alignB);
 }
 
 void SwapInBox(QBoxLayout* box, QWidget* a, QWidget* b) {

@@ -354,9 +354,11 @@ void TNameDlg::RefreshPositions() {
   const TLanguage& language = program_.Language();
   const auto add = [&](const std::string& name, extended position) {
     const TSignSplit split = SignSplit(position);
-    list->addTopLevelItem(new QTreeWidgetItem(
+    auto* item = new QTreeWidgetItem(
         {QString::fromStdString(name), QString::fromStdString(language.SignName(split.sign)),
-         QString::fromStdString(FormatPos(split.rest))}));
+         QString::fromStdString(FormatPos(split.rest))});
+    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    list->addTopLevelItem(item);
   };
   for (int body = 0; body < 12; ++body) add(language.PlanetName(body), chart.PlanetPos(body + 1));
   add(language.BodyName(13), chart.PlanetPos(16));  // Ascendant: cusp 1

@@ -66,16 +66,14 @@ TCaptioned Captioned(QWidget* parent, int tag, const char* name, int length) {
   return c;
 }
 
-// Caption and value boxes side by side, then the rest of the row free.
-QHBoxLayout* Row(std::initializer_list<const TCaptioned*> parts) {
-  auto* row = new QHBoxLayout;
+// Caption and value boxes in the columns from 1 on, so that the boxes of
+// the rows below stand under each other.
+void AddPairs(QGridLayout* grid, int row, std::initializer_list<const TCaptioned*> parts) {
+  int column = 1;
   for (const TCaptioned* part : parts) {
-    row->addWidget(part->caption);
-    row->addWidget(part->value);
-    row->addSpacing(8);
+    grid->addWidget(part->caption, row, column++);
+    grid->addWidget(part->value, row, column++, Qt::AlignLeft);
   }
-  row->addStretch(1);
-  return row;
 }
 
 QToolButton* SearchButton(QWidget* parent, const char* name) {
@@ -146,7 +144,11 @@ void BuildPartners(QDialog* dialog, TNamePages& p, QGridLayout* grid) {
   grid->addWidget(p.partners, 0, 3, 3, 1, Qt::AlignTop);
 }
 
+// Columns: 0 labels, 1 to 6 the caption and value boxes of the date and
+// the time, 7 the free rest, 8 the search buttons.
 QWidget* BuildBirthPage(QWidget* parent, TNamePages& p) {
+  constexpr int kRest = 7;
+  constexpr int kSearch = 8;
   auto* page = new QWidget(parent);
   auto* grid = new QGridLayout(page);
   p.stateLabel = Label(page, 0, "StateLabel");
@@ -158,11 +160,11 @@ QWidget* BuildBirthPage(QWidget* parent, TNamePages& p) {
   p.stateLabel->setBuddy(p.state);
   p.townLabel->setBuddy(p.town);
   grid->addWidget(p.stateLabel, 0, 0);
-  grid->addWidget(p.state, 0, 1);
-  grid->addWidget(p.stateSearch, 0, 2);
+  grid->addWidget(p.state, 0, 1, 1, kRest);
+  grid->addWidget(p.stateSearch, 0, kSearch);
   grid->addWidget(p.townLabel, 1, 0);
-  grid->addWidget(p.town, 1, 1);
-  grid->addWidget(p.townSearch, 1, 2);
+  grid->addWidget(p.town, 1, 1, 1, kRest);
+  grid->addWidget(p.townSearch, 1, kSearch);
 
   p.dateLabel = Label(page, 392, "DateLabel");
   p.day = Captioned(page, 396, "DayEdit", 2);
@@ -170,7 +172,7 @@ QWidget* BuildBirthPage(QWidget* parent, TNamePages& p) {
   p.year = Captioned(page, 395, "YearEdit", 4);
   p.dateLabel->setBuddy(p.day.value);
   grid->addWidget(p.dateLabel, 2, 0);
-  grid->addLayout(Row({&p.day, &p.month, &p.year}), 2, 1, 1, 2);
+  AddPairs(grid, 2, {&p.day, &p.month, &p.year});
 
   p.timeLabel = Label(page, 393, "TimeLabel");
   p.hour = Captioned(page, 398, "HourEdit", 2);
@@ -178,18 +180,15 @@ QWidget* BuildBirthPage(QWidget* parent, TNamePages& p) {
   p.second = Captioned(page, 399, "SecondEdit", 2);
   p.timeLabel->setBuddy(p.hour.value);
   grid->addWidget(p.timeLabel, 3, 0);
-  grid->addLayout(Row({&p.hour, &p.minute, &p.second}), 3, 1, 1, 2);
+  AddPairs(grid, 3, {&p.hour, &p.minute, &p.second});
 
   p.timeUnknown = new QCheckBox(page);
   p.timeUnknown->setObjectName("TimeUnknownCheck");
   SetTag(p.timeUnknown, 691);
   p.hereAndNow = Button(page, 1202, "HereAndNowButton");
-  auto* last = new QHBoxLayout;
-  last->addWidget(p.timeUnknown);
-  last->addStretch(1);
-  last->addWidget(p.hereAndNow);
-  grid->addLayout(last, 4, 1, 1, 2);
-  grid->setColumnStretch(1, 1);
+  grid->addWidget(p.timeUnknown, 4, 1, 1, 6);
+  grid->addWidget(p.hereAndNow, 4, kRest, 1, 2, Qt::AlignRight);
+  grid->setColumnStretch(kRest, 1);
   grid->setRowStretch(5, 1);
   return page;
 }
@@ -212,21 +211,24 @@ QWidget* BuildPlacePage(QWidget* parent, TNamePages& p) {
   p.summerLabel = Label(page, 0, "SummerLabel");
   p.summerHours = Captioned(page, 398, "SummerHoursEdit", 2);
   p.summerMinutes = Captioned(page, 397, "SummerMinutesEdit", 2);
-  for (const TCaptioned* letter : {&p.latitudeLetter, &p.longitudeLetter, &p.zoneLetter})
+  for (const TCaptioned* letter : {&p.latitudeLetter, &p.longitudeLetter, &p.zoneLetter}) {
     FitCharacters(letter->value, kJapaneseLetterLength / 2);
+    letter->value->setAlignment(Qt::AlignCenter);
+  }
+  FitCharacters(p.latitudeDegrees.value, 3);  // its column's width: the longitude's
   p.latitudeLabel->setBuddy(p.latitudeDegrees.value);
   p.longitudeLabel->setBuddy(p.longitudeDegrees.value);
   p.zoneLabel->setBuddy(p.zoneHours.value);
   p.summerLabel->setBuddy(p.summerHours.value);
 
   grid->addWidget(p.latitudeLabel, 0, 0);
-  grid->addLayout(Row({&p.latitudeDegrees, &p.latitudeMinutes, &p.latitudeLetter}), 0, 1);
+  AddPairs(grid, 0, {&p.latitudeDegrees, &p.latitudeMinutes, &p.latitudeLetter});
   grid->addWidget(p.longitudeLabel, 1, 0);
-  grid->addLayout(Row({&p.longitudeDegrees, &p.longitudeMinutes, &p.longitudeLetter}), 1, 1);
+  AddPairs(grid, 1, {&p.longitudeDegrees, &p.longitudeMinutes, &p.longitudeLetter});
   grid->addWidget(p.zoneLabel, 2, 0);
-  grid->addLayout(Row({&p.zoneHours, &p.zoneMinutes, &p.zoneLetter}), 2, 1);
+  AddPairs(grid, 2, {&p.zoneHours, &p.zoneMinutes, &p.zoneLetter});
   grid->addWidget(p.summerLabel, 3, 0);
-  grid->addLayout(Row({&p.summerHours, &p.summerMinutes}), 3, 1);
+  AddPairs(grid, 3, {&p.summerHours, &p.summerMinutes});
 
   p.autoZone = new QCheckBox(page);
   p.autoZone->setObjectName("AutoZoneCheck");
@@ -234,9 +236,9 @@ QWidget* BuildPlacePage(QWidget* parent, TNamePages& p) {
   p.autoSummer = new QCheckBox(page);
   p.autoSummer->setObjectName("AutoSummerCheck");
   SetTag(p.autoSummer, 650);
-  grid->addWidget(p.autoZone, 4, 0, 1, 2);
-  grid->addWidget(p.autoSummer, 5, 0, 1, 2);
-  grid->setColumnStretch(1, 1);
+  grid->addWidget(p.autoZone, 4, 0, 1, 8);
+  grid->addWidget(p.autoSummer, 5, 0, 1, 8);
+  grid->setColumnStretch(7, 1);
   grid->setRowStretch(6, 1);
   return page;
 }
@@ -347,6 +349,7 @@ QWidget* BuildWheelPage(QWidget* parent, TNamePages& p) {
   p.positions->setRootIsDecorated(false);
   p.positions->setSelectionMode(QAbstractItemView::NoSelection);
   p.positions->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  p.positions->header()->setStretchLastSection(false);
   layout->addWidget(p.positions);
   return page;
 }
@@ -397,6 +400,7 @@ TNamePages BuildNamePages(QDialog* dialog) {
 
   p.tabs = new QTabWidget(dialog);
   p.tabs->setObjectName("PageTabs");
+  p.tabs->setUsesScrollButtons(false);  // every page's tab in sight
   p.tabs->addTab(BuildBirthPage(p.tabs, p), QString());
   p.tabs->addTab(BuildPlacePage(p.tabs, p), QString());
   p.tabs->addTab(BuildAddressPage(p.tabs, p), QString());
@@ -419,8 +423,11 @@ void ApplyJapaneseLayout(TNamePages& p) {
                         &p.latitudeDegrees, &p.latitudeMinutes, &p.latitudeLetter,
                         &p.longitudeDegrees, &p.longitudeMinutes, &p.longitudeLetter,
                         &p.zoneHours, &p.zoneMinutes, &p.zoneLetter, &p.summerHours,
-                        &p.summerMinutes})
+                        &p.summerMinutes}) {
     SwapControls(c->caption, c->value);
+    // A number stands close to the unit after it.
+    c->value->parentWidget()->layout()->setAlignment(c->value, Qt::AlignRight);
+  }
   for (TCaptioned* letter : {&p.latitudeLetter, &p.longitudeLetter, &p.zoneLetter}) {
     letter->value->setMaxLength(kJapaneseLetterLength);
     FitCharacters(letter->value, kJapaneseLetterLength);

@@ -7,12 +7,14 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -455,6 +457,49 @@ TEST_F(NameDialogTest, ALanguageSwitchRecaptionsTheDialog) {
   EXPECT_EQ(Find<QAbstractButton>("OkButton")->text(), Program().Token(506));
   // A letter already typed keeps its meaning in the new language's letters.
   EXPECT_EQ(Text("LongitudeLetterEdit"), "O");
+}
+
+// Pictures of every page for a person to look at, under /tmp/vyn_name_dialog/.
+// Not run by default:
+//   name_dialog_tests --gtest_also_run_disabled_tests --gtest_filter='*Snapshot*'
+TEST_F(NameDialogTest, DISABLED_SnapshotOfEveryPage) {
+  TPersonStore(Program().Tables()).Insert(SamplePerson("Karl", "Holm"), {"Family"});
+  TNameServices services;
+  services.PickPerson = [](QWidget*, bool) { return TPickedPerson{"Karl", "Holm"}; };
+  services.PickGroup = [](QWidget*) { return std::optional<std::string>("Friends"); };
+  services.PickState = [](QWidget*) { return std::optional<std::string>(); };
+  services.PickPlace = [](QWidget*, const std::string&) { return std::optional<std::string>(); };
+  Open(services);
+  EnterBirth(kAnna);
+  Click(Find<QAbstractButton>("FemaleButton"));
+  ShowPage(npAddress);
+  TypeAndLeave("Address1Edit", "Leopoldstraße 12");
+  TypeAndLeave("PostalCodeEdit", "80802");
+  TypeAndLeave("AddressTownEdit", "Munich");
+  TypeAndLeave("AddressCountryEdit", "Germany");
+  TypeAndLeave("HomePhoneEdit", "+49 89 1234567");
+  QImage image(320, 240, QImage::Format_RGB32);
+  image.fill(QColor(90, 140, 170));
+  QGuiApplication::clipboard()->setImage(image);
+  ShowPage(npPicture);
+  Click("InsertPictureButton");
+  ShowPage(npNotes);
+  Find<QPlainTextEdit>("NotesEdit")->setPlainText("Met at the observatory in 1994.\nLikes long walks.");
+  ShowPage(npGroups);
+  Click("AddGroupButton");
+  QDir().mkpath("/tmp/vyn_name_dialog");
+  for (int page = 0; page < kNamePageCount; ++page) {
+    ShowPage(static_cast<TNamePage>(page));
+    QApplication::processEvents();
+    dialog_->grab().save(QStringLiteral("/tmp/vyn_name_dialog/page_%1.png").arg(page));
+  }
+  TNamePages pages = dialog_->Pages();
+  ApplyJapaneseLayout(pages);
+  for (TNamePage page : {npBirth, npPlace}) {
+    ShowPage(page);
+    QApplication::processEvents();
+    dialog_->grab().save(QStringLiteral("/tmp/vyn_name_dialog/japanese_%1.png").arg(page));
+  }
 }
 
 }  // namespace
