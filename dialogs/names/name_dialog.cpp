@@ -17,7 +17,6 @@
 #include "app/desktop/program.h"
 #include "data/data_collection.h"
 #include "dialogs/names/edit_fields.h"
-#include "dialogs/names/inline_completion.h"
 #include "dialogs/names/primary_order.h"
 #include "engine/horoscope.h"
 #include "engine/text_helpers.h"
@@ -185,6 +184,7 @@ bool TNameDlg::StorePerson() {
   core::TBirthData birth;
   if (!CheckedBirthData(birth)) return false;
   try {
+    const THourglass hourglass = HourglassOn();
     store_.Store(RecordOf(ReadFields(), Letters()), ListedGroups());
   } catch (const EPersonStoreError& e) {
     ShowError(e.what());
@@ -222,8 +222,6 @@ bool TNameDlg::CommitToChart() {
 }
 
 // ---- partner slots ------------------------------------------------------------
-
-void TNameDlg::PressSlot(int slot) { SlotClicked(slot); }
 
 void TNameDlg::SlotClicked(int slot) {
   if (slot == currentSlot_) {

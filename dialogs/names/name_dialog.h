@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,9 +33,6 @@ class TProgram;
 }
 
 namespace vyn::dialogs {
-
-class TInlineCompletion;
-class TLetterBox;
 
 class TNameDlg : public QDialog {
   Q_OBJECT
@@ -58,11 +56,6 @@ class TNameDlg : public QDialog {
   const THoroscope& WorkingChart(int slot) const;
   const TNamePages& Pages() const { return pages_; }
 
-  // Store, load and the slot buttons, as the buttons run them.
-  bool LoadPerson(const std::string& first, const std::string& last);
-  bool StorePerson();
-  void PressSlot(int slot);
-
   // Captions of the current language (the program's LanguageChanged).
   void Retranslate();
 
@@ -82,6 +75,8 @@ class TNameDlg : public QDialog {
   void SetLetters(const TLetters& from, const TLetters& to);
 
   // States and storing.
+  bool LoadPerson(const std::string& first, const std::string& last);
+  bool StorePerson();
   void EnterState(TEditState state);
   bool CommitChanges(bool leaving);
   bool CommitToChart();
@@ -123,6 +118,7 @@ class TNameDlg : public QDialog {
 
   // Range checks.
   void WireEditing();
+  void Leaving(QWidget* box, std::function<void()> check);
   void WireRange(QLineEdit* edit, long minimum, long maximum, bool dateOrTime);
   void LeaveYearBox();
 
@@ -137,8 +133,6 @@ class TNameDlg : public QDialog {
   TPersonStore store_;
   TPlaceLookup lookup_;
   std::array<std::unique_ptr<THoroscope>, kPartnerSlots> working_;
-  std::vector<TLetterBox*> letterBoxes_;
-  std::unique_ptr<TInlineCompletion> stateCompletion_, townCompletion_;
 
   TEditState editState_ = TEditState::esInitClear;
   std::string stateId_ = kNoStateId;

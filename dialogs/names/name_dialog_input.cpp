@@ -1,4 +1,5 @@
 // The name dialog's wiring: what typing, leaving a box and the buttons do.
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -51,25 +52,24 @@ void TNameDlg::WireEditing() {
     WireRange(range.edit, range.minimum, range.maximum, range.dateOrTime);
   }
   digits->Install({p.year.value});
-  OnLeaving(p.year.value, [this] { LeaveYearBox(); });
+  Leaving(p.year.value, [this] { LeaveYearBox(); });
   for (QLineEdit* edit : {p.day.value, p.month.value, p.year.value, p.hour.value, p.minute.value,
                           p.second.value, p.zoneHours.value, p.zoneMinutes.value,
                           p.zoneLetter.value, p.summerHours.value, p.summerMinutes.value})
     connect(edit, &QLineEdit::textEdited, this, [this] { dateOrTimeChanged_ = true; });
 
-  letterBoxes_ = {
-      new TLetterBox(p.latitudeLetter.value, TLetterKind::lkNorthSouth, program_.Language()),
-      new TLetterBox(p.longitudeLetter.value, TLetterKind::lkEastWest, program_.Language()),
-      new TLetterBox(p.zoneLetter.value, TLetterKind::lkEastWest, program_.Language())};
-
-  stateCompletion_ = std::make_unique<TInlineCompletion>(
-      p.state, [this](const std::string& typed) { return lookup_.CompleteState(typed); });
-  townCompletion_ = std::make_unique<TInlineCompletion>(p.town, [this](const std::string& typed) {
+  // Owned by their boxes.
+  new TLetterBox(p.latitudeLetter.value, TLetterKind::lkNorthSouth, program_.Language());
+  new TLetterBox(p.longitudeLetter.value, TLetterKind::lkEastWest, program_.Language());
+  new TLetterBox(p.zoneLetter.value, TLetterKind::lkEastWest, program_.Language());
+  new TInlineCompletion(p.state,
+                        [this](const std::string& typed) { return lookup_.CompleteState(typed); });
+  new TInlineCompletion(p.town, [this](const std::string& typed) {
     return lookup_.CompletePlace(stateId_, typed);
   });
   connect(p.state, &QLineEdit::textChanged, this, [this] { StateTextChanged(); });
-  OnLeaving(p.state, [this] { LeaveStateBox(); });
-  OnLeaving(p.town, [this] { LeaveTownBox(); });
+  Leaving(p.state, [this] { LeaveStateBox(); });
+  Leaving(p.town, [this] { LeaveTownBox(); });
 
   connect(p.slotGroup, &QButtonGroup::idClicked, this, &TNameDlg::SlotClicked);
   connect(p.tabs, &QTabWidget::currentChanged, this, &TNameDlg::TabChanging);
@@ -97,10 +97,18 @@ void TNameDlg::WireEditing() {
   p.townSearch->setEnabled(static_cast<bool>(services_.PickPlace));
 }
 
+// The checks of a box run when the user moves on, not when Cancel takes
+// the focus: what was typed is given up then.
+void TNameDlg::Leaving(QWidget* box, std::function<void()> check) {
+  OnLeaving(box, [this, check = std::move(check)] {
+    if (QApplication::focusWidget() != pages_.cancel) check();
+  });
+}
+
 // A date or time box that passes its check after a change recomputes the
 // zone and summer time of the birth place.
 void TNameDlg::WireRange(QLineEdit* edit, long minimum, long maximum, bool dateOrTime) {
-  OnLeaving(edit, [=, this] {
+  Leaving(edit, [=, this] {
     if (CheckEditRange(edit, minimum, maximum) && dateOrTime && dateOrTimeChanged_)
       RecalcZoneAndSummer();
   });

@@ -221,6 +221,15 @@ TEST_F(NameDialogTest, OutOfRangeValuesBecomeTheNearerBound) {
             2);
 }
 
+TEST_F(NameDialogTest, CancelGivesUpWhatWasTypedWithoutComplaint) {
+  Open();
+  Type("TownEdit", "Qqqqzz");
+  Click("CancelButton");
+  EXPECT_TRUE(modals_.messages.empty());
+  EXPECT_TRUE(modals_.choiceLists.empty());
+  EXPECT_EQ(dialog_->result(), QDialog::Rejected);
+}
+
 TEST_F(NameDialogTest, LettersAreRefusedInNumberBoxes) {
   Open();
   Type("HourEdit", "1x 2");
