@@ -1,5 +1,6 @@
 #include "app/desktop/symbol_fonts.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <algorithm>
 #include <stdexcept>
@@ -11,9 +12,13 @@ namespace vyn::desktop {
 QString RegisterSymbolFonts() {
   static bool registered = false;
   if (!registered) {
+    // The faces are registered from their bytes, so that glyphs drawn later
+    // never depend on the files staying where they were.
     for (const char* face : {"VYNS.TTF", "VYNSS.TTF"}) {
       const QString file = QString::fromStdString(AppDirectory()) + face;
-      if (QFontDatabase::addApplicationFont(file) < 0)
+      QFile input(file);
+      if (!input.open(QIODevice::ReadOnly) ||
+          QFontDatabase::addApplicationFontFromData(input.readAll()) < 0)
         throw std::runtime_error("The symbol font " + file.toStdString() + " cannot be loaded");
     }
     registered = true;
