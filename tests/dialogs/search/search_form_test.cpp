@@ -507,6 +507,10 @@ TEST_F(SearchForm, PicturesForALook) {
     EXPECT_TRUE(form.grab().save(directory + "/" + c.file)) << c.file;
     form.reject();
   }
+  // Longer captions of another language.
+  started_.Program().ApplyLanguage("GE");
+  OpenAndFill(form, Request(ESearchMode::smPeople));
+  EXPECT_TRUE(form.grab().save(directory + "/search_people_ge.png"));
 }
 
 }  // namespace
