@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
@@ -433,6 +434,61 @@ TEST_F(NameDialogTest, APictureFromTheClipboardIsStoredWithThePerson) {
   ASSERT_TRUE(stored.loadFromData(reinterpret_cast<const uchar*>(anna->picture.data()),
                                   static_cast<int>(anna->picture.size())));
   EXPECT_EQ(stored.size(), QSize(32, 24));
+}
+
+TEST_F(NameDialogTest, GroupsChosenInTheDialogAreStoredWithThePerson) {
+  TPersonStore(Program().Tables()).Insert(SamplePerson("Anna", "Berg"), {"Family"});
+  std::vector<std::string> offered = {"Work", "Friends", "Family"};
+  TNameServices services;
+  services.PickPerson = [](QWidget*, bool) { return TPickedPerson{"Anna", "Berg"}; };
+  services.PickGroup = [&](QWidget*) {
+    const std::string group = offered.back();
+    offered.pop_back();
+    return std::optional<std::string>(group);
+  };
+  Open(services);
+  Click("FirstNameSearch");
+  ShowPage(npGroups);
+  auto* groups = Find<QListWidget>("GroupsList");
+  Click("AddGroupButton");  // Family: listed already
+  Click("AddGroupButton");  // Friends
+  Click("AddGroupButton");  // Work
+  ASSERT_EQ(groups->count(), 3);
+  EXPECT_EQ(groups->item(1)->text(), "Friends");
+  EXPECT_TRUE(TPersonStore(Program().Tables()).Groups({"Anna", "Berg"}) ==
+              std::vector<std::string>{"Family"});  // not before the person is stored
+  groups->setCurrentRow(0);
+  Click("RemoveGroupButton");  // Family
+  EXPECT_EQ(groups->currentRow(), 0);
+  ShowPage(npBirth);
+  Click("SlotButton2");
+  EXPECT_EQ(TPersonStore(Program().Tables()).Groups({"Anna", "Berg"}),
+            (std::vector<std::string>{"Friends", "Work"}));
+}
+
+TEST_F(NameDialogTest, ClearingAPictureLeavesItOnTheClipboard) {
+  core::TPersonRecord anna = SamplePerson("Anna", "Berg");
+  QImage image(20, 10, QImage::Format_RGB32);
+  image.fill(Qt::red);
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  anna.picture.assign(png.constData(), static_cast<std::size_t>(png.size()));
+  TPersonStore(Program().Tables()).Insert(anna, {});
+  TNameServices services;
+  services.PickPerson = [](QWidget*, bool) { return TPickedPerson{"Anna", "Berg"}; };
+  Open(services);
+  Click("FirstNameSearch");
+  QGuiApplication::clipboard()->clear();
+  ShowPage(npPicture);
+  Click("ClearPictureButton");
+  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(20, 10));
+  EXPECT_TRUE(Find<QLabel>("PictureImage")->pixmap().isNull());
+  EXPECT_FALSE(Find<QPushButton>("ClearPictureButton")->isEnabled());
+  ShowPage(npBirth);
+  Click("SlotButton2");
+  EXPECT_TRUE(Stored("Anna", "Berg")->picture.empty());
 }
 
 TEST_F(NameDialogTest, TheJapaneseLayoutPutsUnitsAfterNumbers) {
