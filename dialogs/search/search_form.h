@@ -6,8 +6,11 @@
 // Using it. Choose(request) (or the Pick... shortcuts) shows the dialog
 // modally and returns the choice, or nothing when the user cancelled:
 //
-//   if (auto place = search.PickPlace(stateBox->text()))
+//   if (auto place = search.PickPlace(stateBox->text(), this))
 //     townBox->setText(place->text);  // place->latitude, ->zoneRef, ...
+//
+// A dialog that asks passes itself as the owner (`this` above), so the list
+// opens in front of it.
 //
 // The window opens at once, however long the list: the rows are read in
 // slices of a few milliseconds from a zero timer (IdleFill), so the window
@@ -23,8 +26,9 @@
 //
 // People: Delete removes the selected person after a question, Swap shows
 // last names first (or back); the View box limits the list to a group.
-// Groups: OK with a typed name that is not in the list adds that group;
-// Delete removes the selected group from every person. Every change runs in
+// Groups: OK takes the typed name when there is one (the stored group
+// spelled alike, else a new group of that name), otherwise the selected
+// group; Delete removes the selected group from every person. Every change runs in
 // one transaction; a failure shows the table store's message and leaves
 // the tables as they were.
 #include <QDialog>
