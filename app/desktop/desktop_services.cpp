@@ -55,7 +55,7 @@ TMainServices TDesktopServices::MainServices() {
     TAboutBox(program_, QStringLiteral("VYN Synastry"), Attributions(), parent).exec();
   };
   services.playClip = [this](QWidget* parent, const QString& file) {
-    TVideoWindow(program_.Language(), parent).Play(file);
+    TVideoWindow(program_, parent).Play(file);
   };
   return services;
 }

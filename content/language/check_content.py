@@ -8,7 +8,8 @@ For every language folder (two capital letters) beside this script:
     placeholders, "&" access letters and length limits agree with the
     catalogue and with the UK texts;
   - <code>.INI holds every section and key of ini_keys.tsv with a non-empty
-    value and nothing else; dictionary keys resolve to the intended section
+    value and nothing else, with the placeholders ("%1") of the key's
+    Default; dictionary keys resolve to the intended section
     (the dictionary keeps the first line of a key, whatever its section);
   - tips.txt has at least 30 tips, one a line.
 Access letters must be unique within each menu or dialog group.
@@ -312,7 +313,7 @@ def check_ini(code, path, sections, dictionary, catalogue, reference, groups, re
         if reference is not None:
             ref_entry = reference.get(sec.upper(), {}).get(key.upper())
             ref = None if ref_entry is None else (ref_entry[1] if access == "section" else unquote(ref_entry[1]))
-        check_text(where, value, ref, row["MaxLen"], set() if code == REFERENCE else None, report)
+        check_text(where, value, ref, row["MaxLen"], format_placeholders(row["Default"]) if code == REFERENCE else None, report)
         if row["AccelGroup"]:
             groups[row["AccelGroup"]].append((f"[{sec}] {key}", value))
     for sec_upper, keys in sections.items():

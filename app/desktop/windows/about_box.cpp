@@ -25,7 +25,7 @@ TAboutBox::TAboutBox(const TProgram& program, const QString& programName,
   big.setPointSizeF(big.pointSizeF() * 1.6);
   big.setBold(true);
   name_->setFont(big);
-  version_ = new QLabel(QStringLiteral("Version ") + ProgramVersion(), this);
+  version_ = new QLabel(program.LanguageText("AboutVersion", "Version %1").arg(ProgramVersion()), this);
   version_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   attributions_ = new QTextBrowser(this);

@@ -1,8 +1,10 @@
 #include "app/desktop/windows/help_browser.h"
 
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/desktop/program.h"
@@ -24,8 +26,15 @@ THelpBrowser::THelpBrowser(const TProgram& program, THelpTexts texts, QWidget* p
   setObjectName(QStringLiteral("HelpBrowser"));
   setWindowTitle(WindowTitle(program, "Help", "&Help"));
   setModal(false);
+  noText_ = program.LanguageText("NoHelpText", "There is no help text for topic %1.");
   browser_ = new QTextBrowser(this);
-  browser_->setOpenExternalLinks(true);
+  // Links "topic:N" lead to another topic; other addresses open in the
+  // web browser.
+  browser_->setOpenLinks(false);
+  connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+    if (url.scheme() == QLatin1String("topic")) ShowTopic(url.path().toInt());
+    else QDesktopServices::openUrl(url);
+  });
   close_ = new QPushButton(program.LanguageText("Close", "&Close"), this);
   connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -42,10 +51,10 @@ bool THelpBrowser::ShowTopic(int topic) {
   topic_ = topic;
   const std::optional<QString> text = texts_ ? texts_(topic) : std::nullopt;
   if (!text) {
-    browser_->setPlainText(QStringLiteral("There is no help text for topic %1.").arg(topic));
+    browser_->setPlainText(noText_.arg(topic));
     return false;
   }
-  browser_->setPlainText(*text);
+  browser_->setMarkdown(*text);
   return true;
 }
 

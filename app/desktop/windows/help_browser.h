@@ -1,7 +1,8 @@
 #pragma once
 // The help window: the text of a help topic by its number, as the help
 // table of the current language holds it (records "HelpNo", "HelpText").
-// A topic without a text says so instead of showing an empty window.
+// A topic without a text says so instead of showing an empty window. Texts
+// are Markdown; a link "topic:N" shows topic N.
 #include <QDialog>
 #include <QString>
 #include <functional>
@@ -35,6 +36,7 @@ class THelpBrowser : public QDialog {
 
  private:
   THelpTexts texts_;
+  QString noText_;  // "%1" the topic number
   int topic_ = 0;
   QTextBrowser* browser_;
   QPushButton* close_;

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "app/desktop/message_boxes.h"
+#include "app/desktop/program.h"
 
 #ifdef VYN_HAVE_MULTIMEDIA
 #include <QAudioOutput>
@@ -16,9 +17,12 @@
 
 namespace vyn::desktop {
 
-TVideoWindow::TVideoWindow(const TLanguage& language, QWidget* parent)
-    : parent_(parent),
-      notify_([&language, parent](const QString& text) { InformationBox(parent, language, text); }) {}
+TVideoWindow::TVideoWindow(const TProgram& program, QWidget* parent)
+    : program_(program),
+      parent_(parent),
+      notify_([&program, parent](const QString& text) {
+        InformationBox(parent, program.Language(), text);
+      }) {}
 
 #ifdef VYN_HAVE_MULTIMEDIA
 
@@ -26,13 +30,13 @@ bool TVideoWindow::Available() { return true; }
 
 bool TVideoWindow::Play(const QString& file) {
   if (!QFileInfo::exists(file)) {
-    notify_(QStringLiteral("The video clip %1 does not exist").arg(file));
+    notify_(program_.LanguageText("VideoMissing", "The video clip %1 does not exist.").arg(file));
     return false;
   }
   QDialog window(parent_);
   window.setWindowTitle(QFileInfo(file).fileName());
   auto* video = new QVideoWidget(&window);
-  auto* stop = new QPushButton(QStringLiteral("&Stop"), &window);
+  auto* stop = new QPushButton(program_.LanguageText("VideoStop", "&Stop"), &window);
   auto* layout = new QVBoxLayout(&window);
   layout->addWidget(video, 1);
   layout->addWidget(stop, 0, Qt::AlignRight);
@@ -68,7 +72,8 @@ bool TVideoWindow::Play(const QString& file) {
 bool TVideoWindow::Available() { return false; }
 
 bool TVideoWindow::Play(const QString&) {
-  notify_(QString::fromLatin1(kNoVideoText));
+  notify_(program_.LanguageText("VideoUnavailable",
+                                "Video playback is not available on this system."));
   return false;
 }
 

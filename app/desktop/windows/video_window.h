@@ -7,18 +7,17 @@
 
 class QWidget;
 
-namespace vyn {
-class TLanguage;
-}
-
 namespace vyn::desktop {
+
+class TProgram;
 
 class TVideoWindow {
  public:
   // Shows a message to the user (an information box unless replaced).
   using TNotifier = std::function<void(const QString& text)>;
 
-  TVideoWindow(const TLanguage& language, QWidget* parent);
+  // Texts come from the program's current language.
+  TVideoWindow(const TProgram& program, QWidget* parent);
 
   // Whether this build can play clips.
   static bool Available();
@@ -30,10 +29,9 @@ class TVideoWindow {
   void SetNotifier(TNotifier notifier) { notify_ = std::move(notifier); }
 
  private:
+  const TProgram& program_;
   QWidget* parent_;
   TNotifier notify_;
 };
-
-inline constexpr const char* kNoVideoText = "Video playback is not available on this system";
 
 }  // namespace vyn::desktop

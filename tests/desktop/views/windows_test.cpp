@@ -213,12 +213,12 @@ TEST_F(WindowsTest, HelpBrowserShowsATopicOrSaysThereIsNone) {
 TEST_F(WindowsTest, VideoWithoutMultimediaSaysSoAndGoesOn) {
   if (TVideoWindow::Available()) GTEST_SKIP() << "this build plays video";
   OpenProgram();
-  TVideoWindow video(Program().Language(), nullptr);
+  TVideoWindow video(Program(), nullptr);
   std::vector<QString> told;
   video.SetNotifier([&](const QString& text) { told.push_back(text); });
   EXPECT_FALSE(video.Play(QString::fromStdString(AppDir() + "/SynStart.avi")));
   ASSERT_EQ(told.size(), 1u);
-  EXPECT_EQ(told[0], "Video playback is not available on this system");
+  EXPECT_EQ(told[0], "Video playback is not available on this system.");
 }
 
 }  // namespace
