@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -20,12 +21,14 @@
 #include "app/desktop/app_icons.h"
 #include "app/desktop/message_boxes.h"
 #include "app/desktop/program.h"
+#include "app/desktop/settings_qt.h"
 #include "app/desktop/views/placement_keeper.h"
 #include "app/desktop/views/planets_win.h"
 #include "app/desktop/views/win_aspects.h"
 #include "app/desktop/views/win_cpos.h"
 #include "app/desktop/views/win_names.h"
 #include "app/desktop/views/win_symbols.h"
+#include "app/desktop/windows/message_window.h"
 #include "language/language_codes.h"
 #include "platform/app_directory.h"
 #include "settings/settings_file_error.h"
@@ -288,11 +291,12 @@ void TMainForm::OpenManual() {
     QDesktopServices::openUrl(QUrl::fromLocalFile(file));
     return;
   }
-  const QString caption = program_.IniText("HelpMenu", "ManualMissing", "Manual not found");
-  const QString text = program_.IniText("HelpMenu", "ManualDownload", "Download from WEB ? ");
-  if (QMessageBox::question(this, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
-                            QMessageBox::Ok) == QMessageBox::Ok)
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kOnlineManual)));
+  const QUrl online(QString::fromLatin1(kOnlineManual));
+  TMessageWindow message(program_,
+                         program_.IniText("HelpMenu", "ManualMissing", "Manual not found"),
+                         program_.IniText("HelpMenu", "ManualDownload", "Download from WEB ? "),
+                         online, this);
+  if (message.exec() == TMessageWindow::mrOk) QDesktopServices::openUrl(online);
 }
 
 void TMainForm::SetHouseSystem(int tag) {
@@ -383,14 +387,24 @@ void TMainForm::FinishStartUp() {
   const auto names = program_.Setup().StandardOrbNames();
   for (std::size_t i = 0; i < kStrengthItems.size(); ++i)
     actions_[kStrengthItems[i]]->setChecked(program_.Setup().OrbSetName() == names[i]);
-  const WindowPlacement& placement = program_.Setup().Placement(wiMain);
-  if (placement.Valid) ApplyPlacement(this, placement);
+  WindowPlacement placement = program_.Setup().Placement(wiMain);
+  if (placement.Valid) {
+    placement.Bounds = FittedBounds(placement.Bounds, VisibleDesktop());
+    ApplyPlacement(this, placement);
+  }
   startUpFinished_ = true;
+}
+
+QRect TMainForm::VisibleDesktop() const {
+  const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+  return shown ? shown->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
 void TMainForm::StorePlacements() {
   TPlacementKeeper keeper(this, program_.Setup(), wiMain);
   keeper.Store();
+  WindowPlacement& placement = program_.Setup().Placement(wiMain);
+  placement.Bounds = FittedBounds(placement.Bounds, VisibleDesktop());
   for (int view = 0; view < kViewCount; ++view)
     if (QMdiSubWindow* frame = OpenFrame(static_cast<EView>(view))) frame->close();  // each view stores its own placement as it closes
 }

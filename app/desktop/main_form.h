@@ -93,6 +93,7 @@ class TMainForm : public QMainWindow {
   void StorePlacements();
   void NotAvailable();
   QMdiSubWindow* OpenFrame(EView view) const;
+  QRect VisibleDesktop() const;
 
   TProgram& program_;
   TMainServices services_;
