@@ -112,7 +112,7 @@ void TMainForm::AddCommand(const TCommandInfo& info) {
   connect(action, &QAction::triggered, this, [this, command] { Execute(command); });
   actions_[command] = action;
   if (info.menu != EMenu::mnNone) EnsureMenu(info.menu)->addAction(action);
-  else addAction(action);  // tool-bar commands keep their shortcuts without a menu
+  addAction(action);  // shortcuts work with the menu bar hidden too
 }
 
 void TMainForm::BuildMenus() {

@@ -100,10 +100,14 @@ TEST_F(MainFormTest, EveryCommandHasItsPlaceAndItsCaption) {
     SCOPED_TRACE(action->text().toStdString());
     EXPECT_FALSE(action->text().isEmpty());
     EXPECT_EQ(action->isVisible(), info.visible);
+    // Every command is in a menu or on the tool bar, and reached by keys.
     if (info.menu != EMenu::mnNone) {
       EXPECT_TRUE(inMenus.count(action));
     } else {
       EXPECT_TRUE(toolBars[0]->actions().contains(action));
+      if (info.visible) {
+        EXPECT_FALSE(action->shortcut().isEmpty());
+      }
     }
     if (!info.available) {
       EXPECT_FALSE(action->isEnabled());
@@ -137,6 +141,15 @@ TEST_F(MainFormTest, ViewCommandsOpenEachViewOnce) {
   QTest::keyClick(form_.get(), Qt::Key_F9);
   QApplication::processEvents();
   EXPECT_NE(form_->View(EView::vwAspects), nullptr);
+  // With the menu bar hidden (Ctrl+M) the shortcuts still work.
+  form_->View(EView::vwPlanets)->parentWidget()->close();
+  QTest::keyClick(form_.get(), Qt::Key_M, Qt::ControlModifier);
+  EXPECT_FALSE(form_->menuBar()->isVisible());
+  QTest::keyClick(form_.get(), Qt::Key_F7);
+  QApplication::processEvents();
+  EXPECT_NE(form_->View(EView::vwPlanets), nullptr);
+  QTest::keyClick(form_.get(), Qt::Key_M, Qt::ControlModifier);
+  EXPECT_TRUE(form_->menuBar()->isVisible());
 }
 
 TEST_F(MainFormTest, LanguageSwitchRecaptionsMenusAndViews) {
