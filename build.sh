@@ -11,7 +11,7 @@ PACKAGES="cmake ninja-build g++ pkg-config
   libswe-dev swe-standard-data
   libsqlite3-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-qpa-plugins fonts-dejavu-core python3"
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-dejavu-core python3"
 # clang 14 and its runtimes, libFuzzer among them.
 SANITIZE_PACKAGES="clang-14 libclang-rt-14-dev"
 
