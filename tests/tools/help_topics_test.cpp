@@ -5,11 +5,17 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "data/data_collection.h"
+#include "data/sqlite_statement.h"
+#include "data/vyn_database.h"
+#include "language/language_codes.h"
 #include "tests/data/temp_database.h"
+#include "tests/tools/shipped_database_fixture.h"
 #include "tools/database/language_tables.h"
 
 namespace vyn::tools {
@@ -135,6 +141,70 @@ TEST_F(HelpTopicsLoadTest, AFaultyHelpFileStopsTheBuildNamingFileAndLine) {
   const std::string file =
       WriteLanguage({"; test", "=== 1 Contents", "Text.", "=== 1 Contents again", "Text."});
   EXPECT_EQ(ErrorOf([&] { Load(); }), file + ":4: topic 1 again (first on line 2)");
+}
+
+// The help tables of the shipped database.
+class ShippedHelpTest : public testing::ShippedDatabaseFixture {
+ protected:
+  // Topic number -> record text, for the topics of language `code`.
+  static std::map<int, std::string> Topics(std::string_view code) {
+    TSqliteStatement statement(database_->Connection(),
+                               "SELECT HelpNo, HelpText FROM HELP" + std::string(code) +
+                                   " WHERE HelpNo < 11000 ORDER BY HelpNo");
+    std::map<int, std::string> topics;
+    while (statement.Step())
+      topics[static_cast<int>(statement.Column(0).Integer())] = statement.Column(1).Bytes();
+    return topics;
+  }
+
+  // The topic numbers `text` links to.
+  static std::vector<int> Links(const std::string& text) {
+    static constexpr std::string_view kLink = "](topic:";
+    std::vector<int> links;
+    for (std::size_t at = text.find(kLink); at != std::string::npos;
+         at = text.find(kLink, at + 1))
+      links.push_back(std::stoi(text.substr(at + kLink.size())));
+    return links;
+  }
+};
+
+TEST_F(ShippedHelpTest, EveryLanguageHoldsTheTopicsOfTheHelpMenu) {
+  const std::set<int> required = {1, 2, 3, 4, 5, 6, 7, 8, 9, 113};
+  std::set<int> uk;
+  for (const auto& [number, text] : Topics("UK")) uk.insert(number);
+  for (std::string_view code : kLanguageMenuCodes) {
+    atlas_->SetLanguage(std::string(code));
+    std::set<int> numbers;
+    for (const auto& [number, text] : Topics(code)) numbers.insert(number);
+    EXPECT_EQ(numbers, uk) << code << " holds other topics than UK";
+    for (int topic : required) {
+      // Read as the help window reads it: through the current language.
+      const std::optional<std::string> text = atlas_->HelpText(topic);
+      ASSERT_TRUE(text.has_value()) << code << " topic " << topic;
+      EXPECT_TRUE(text->starts_with("# ")) << code << " topic " << topic;
+      EXPECT_NE(text->find("\n\n"), std::string::npos) << code << " topic " << topic;
+    }
+  }
+  atlas_->SetLanguage("UK");
+}
+
+TEST_F(ShippedHelpTest, EveryLinkLeadsToATopicOfItsLanguage) {
+  for (std::string_view code : kLanguageMenuCodes) {
+    const std::map<int, std::string> topics = Topics(code);
+    for (const auto& [number, text] : topics)
+      for (int target : Links(text))
+        EXPECT_TRUE(topics.contains(target))
+            << code << " topic " << number << " links to topic " << target;
+    // The contents lead to every other topic.
+    ASSERT_TRUE(topics.contains(1)) << code;
+    const std::vector<int> fromContents = Links(topics.at(1));
+    const std::set<int> reached(fromContents.begin(), fromContents.end());
+    for (const auto& [number, text] : topics) {
+      if (number != 1) {
+        EXPECT_TRUE(reached.contains(number)) << code << " topic " << number;
+      }
+    }
+  }
 }
 
 }  // namespace
