@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
               << figures.search.placeKeys << " place and " << figures.search.stateKeys
               << " state search keys); languages";
     for (const std::string& code : figures.languages.languages) std::cout << " " << code;
-    std::cout << " (" << figures.languages.tips << " tips, "
+    std::cout << " (" << figures.languages.tips << " tips, " << figures.languages.helpTopics << " help topics, "
               << figures.languages.orbRows << " orb definition rows); interpretation texts";
     for (const auto& [code, records] : figures.interpretation.records)
       std::cout << " " << code << " " << records;
