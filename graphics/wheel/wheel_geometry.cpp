@@ -74,9 +74,11 @@ void LayoutChartLines(const TWheelGeometry& g, TChartRing& ring, const TWheelAng
   for (int i = 1; i <= 4; ++i) ring.axes[i] = Radial(g, axisFrom, axisTo, a.E[i] + rot);
 }
 
-// n(f): the pixel length of f·R as the wheel measures it.
+// n(f): the pixel length of f·R as the wheel measures it. A product that
+// should be whole (0.09 of 400) is not cut to the pixel below by rounding.
 int PixelLength(const TWheelGeometry& g, double f) {
-  return static_cast<int>(Trunc(g.square.left + g.R + f * g.R)) - g.centre.x;
+  constexpr double kRounding = 1e-9;
+  return static_cast<int>(Trunc(g.square.left + g.R + f * g.R + kRounding)) - g.centre.x;
 }
 
 void LayoutFontHeights(TWheelGeometry& g) {
