@@ -43,11 +43,21 @@ QRectF CentredTextRect(TWheelPoint centre, const QString& text, const QFont& fon
   return {centre.x - w / 2, centre.y - h / 2, w, h};
 }
 
-// Bounds of a segment, widened by `margin` pixels.
-QRect LineBounds(const TWheelLine& line, int margin) {
-  return QRect(QPoint(line.from.x, line.from.y), QPoint(line.to.x, line.to.y))
-      .normalized()
-      .adjusted(-margin, -margin, margin, margin);
+// A segment covered by boxes along it of at most 16 pixels each, widened by
+// `margin` pixels.
+QRegion LineRegion(const TWheelLine& line, int margin) {
+  constexpr double kPiece = 16;
+  const double dx = line.to.x - line.from.x, dy = line.to.y - line.from.y;
+  const int pieces = std::max(1, static_cast<int>(std::ceil(std::hypot(dx, dy) / kPiece)));
+  QRegion region;
+  QPoint from(line.from.x, line.from.y);
+  for (int k = 1; k <= pieces; ++k) {
+    const QPoint to(static_cast<int>(std::lround(line.from.x + dx * k / pieces)),
+                    static_cast<int>(std::lround(line.from.y + dy * k / pieces)));
+    region += QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin);
+    from = to;
+  }
+  return region;
 }
 
 // The arrow tip at the end of an axis reaches back a fifth of its length.
@@ -366,12 +376,12 @@ void TWheelPainter::DrawRecord(const TWheelSelection& record, bool second,
   }
 }
 
-QRect TWheelPainter::SelectionBounds(const TWheel& wheel) {
+QRegion TWheelPainter::SelectionRegion(const TWheel& wheel) {
   const TWheelGeometry& g = wheel.Geometry();
   const QString family = QString::fromStdString(wheel.FontName());
-  QRect bounds;
+  QRegion bounds;
   auto text = [&](TWheelPoint centre, const QString& s, int height) {
-    bounds |= CentredTextRect(centre, s, WheelFont(family, height)).toAlignedRect().adjusted(
+    bounds += CentredTextRect(centre, s, WheelFont(family, height)).toAlignedRect().adjusted(
         -2, -2, 2, 2);
   };
   auto record = [&](const TWheelSelection& r, bool second) {
@@ -381,20 +391,20 @@ QRect TWheelPainter::SelectionBounds(const TWheel& wheel) {
     for (int k = 0; k < r.count; ++k) {
       const int slot = r.bodies[k];
       if (slot < 1 || slot > 12) continue;
-      bounds |= LineBounds(ring.pointers[slot], 2);
+      bounds += LineRegion(ring.pointers[slot], 2);
       text(ring.glyphs[slot], BodyGlyphText(slot), GlyphHeight(g, slot));
     }
     if (r.sign >= 1 && r.sign <= 12)
       text(g.signGlyphs[r.sign], SignGlyphText(r.sign), g.signFontHeight);
-    if (!second && r.cusp >= 1 && r.cusp <= 12) bounds |= LineBounds(g.outer.cusps[r.cusp], 2);
+    if (!second && r.cusp >= 1 && r.cusp <= 12) bounds += LineRegion(g.outer.cusps[r.cusp], 2);
     if (r.axis >= 1 && r.axis <= 4) {
       const TWheelLine& axis = (second ? g.inner : g.outer).axes[r.axis];
-      bounds |= LineBounds(axis, 3);
-      if (r.axis == 1 || r.axis == 4) bounds |= TipBounds(axis);
+      bounds += LineRegion(axis, 3);
+      if (r.axis == 1 || r.axis == 4) bounds += TipBounds(axis);
     }
     const int aspects = static_cast<int>(g.aspects.size());
     if (!second && r.aspect >= 1 && r.aspect <= aspects)
-      bounds |= LineBounds(g.aspects[r.aspect - 1].line, 2);
+      bounds += LineRegion(g.aspects[r.aspect - 1].line, 2);
   };
   if (g.dualMode) record(wheel.Selection(2), true);
   record(wheel.Selection(1), false);

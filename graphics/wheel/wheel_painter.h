@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 
 #include "graphics/wheel/wheel.h"
@@ -45,8 +46,9 @@ class TWheelPainter {
   void DrawSelection(const QColor& colour);
 
   // The area the selected elements cover (a little more), in the wheel's
-  // pixels: what a blink step has to draw again.
-  static QRect SelectionBounds(const TWheel& wheel);
+  // pixels: what a blink step has to draw again. Lines are covered by a
+  // chain of small rectangles, not by one box around them.
+  static QRegion SelectionRegion(const TWheel& wheel);
 
  private:
   void SetPen(const QColor& colour, int width);

@@ -16,7 +16,7 @@ class TWheelSurface {
   virtual bool WheelVisible() const = 0;
 
  protected:
-  ~TWheelSurface() = default;
+  virtual ~TWheelSurface() = default;
 };
 
 }  // namespace vyn

@@ -64,11 +64,11 @@ void TWheelWidget::paintEvent(QPaintEvent* event) {
   if (wheel_.LastLayoutRect() != client) wheel_.Layout(client);
   QPainter painter(this);
   if (wheel_.OffScreen() && UpdateImage()) {
-    const QRect area = event->rect();
     const qreal ratio = image_.devicePixelRatio();
-    painter.drawImage(QRectF(area), image_,
-                      QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio,
-                             area.height() * ratio));
+    for (const QRect& area : event->region())
+      painter.drawImage(QRectF(area), image_,
+                        QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio,
+                               area.height() * ratio));
   } else {
     TWheelPainter(painter, wheel_).DrawWheel();
   }
@@ -95,7 +95,7 @@ void TWheelWidget::changeEvent(QEvent* event) {
 
 void TWheelWidget::InvalidateWheel() { update(); }
 
-void TWheelWidget::RedrawSelection() { update(TWheelPainter::SelectionBounds(wheel_)); }
+void TWheelWidget::RedrawSelection() { update(TWheelPainter::SelectionRegion(wheel_)); }
 
 void TWheelWidget::SetBlinkTimer(bool running) {
   if (running) blinkTimer_.start();
