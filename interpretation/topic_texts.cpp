@@ -29,7 +29,7 @@ std::vector<std::string> LinesOf(const std::string& text) {
 // A pair or double text opens with a heading that ends at its first "|" and
 // runs on into the sentence; on screen the two read as one sentence.
 std::string WithHeadingRunIn(const std::string& code, std::string text) {
-  const bool headed = code.find('/') != std::string::npos && code.find("/D") == std::string::npos;
+  const bool headed = code.find('/') != std::string::npos && !code.ends_with("/D");
   const std::size_t bar = text.find('|');
   if (headed && bar != std::string::npos && bar < text.find("\r\n")) text[bar] = ' ';
   return text;

@@ -72,7 +72,7 @@ class TPrintoutWriter {
     if (!record) return;
     std::string text = record->TextK, heading = Trimmed(record->Title);
     const bool ownHeading = code.find('/') != std::string::npos &&
-                            code.find("/D") == std::string::npos;
+                            !code.ends_with("/D");
     const std::size_t bar = text.find('|');
     if (ownHeading && bar != std::string::npos && bar < text.find("\r\n")) {
       heading = text.substr(0, bar);

@@ -20,15 +20,18 @@ namespace {
 // of "SUAR" reads "SUAR for Ann with Bob" when expanded with Ann as person.
 class TNamedTexts : public TInterpTexts {
  public:
-  void Add(const std::string& code, const std::string& title = "") { codes_[code] = title; }
+  void Add(const std::string& code, const std::string& title = "") { codes_[code] = {title, ""}; }
+  // A record with a text of its own.
+  void AddText(const std::string& code, const std::string& text) { codes_[code] = {"", text}; }
   std::optional<TInterpRecord> LookUp(std::string_view code) override {
     const auto it = codes_.find(std::string(code));
     if (it == codes_.end()) return std::nullopt;
-    return TInterpRecord{it->first, it->second, "", it->first + " for %X with %Z"};
+    const auto& [title, text] = it->second;
+    return TInterpRecord{it->first, title, "", text.empty() ? it->first + " for %X with %Z" : text};
   }
 
  private:
-  std::map<std::string, std::string> codes_;
+  std::map<std::string, std::pair<std::string, std::string>> codes_;
 };
 
 using TLines = std::vector<std::string>;
@@ -118,6 +121,17 @@ TEST_F(TopicTextsTest, BodyInSignReadsTheDoubleTextFromWhicheverSideHasIt) {
   EXPECT_EQ(texts.MutualLines[0], his + "/" + mine + " for Bob with Ann");
   EXPECT_EQ(texts.MutualCaptionToken, 950);
   EXPECT_TRUE(texts.PartnerLines.empty());
+}
+
+// A double text's heading runs on into its sentence, also for the
+// Descendant, whose codes hold "/D" without being seventh-house codes.
+TEST_F(TopicTextsTest, DoubleTextHeadingRunsOnIntoItsSentence) {
+  const std::string mine = "DS" + ann_.GetSignCode("DS"), his = "DS" + bob_.GetSignCode("DS");
+  texts_.Add(mine);
+  texts_.AddText(mine + "/" + his, "%X5 and %Z5 Descendants|meet.");
+  const TTopicTexts texts = Texts(1, mine);
+  ASSERT_FALSE(texts.MutualLines.empty());
+  EXPECT_EQ(texts.MutualLines[0], "Ann's and Bob's Descendants meet.");
 }
 
 TEST_F(TopicTextsTest, SharedAspectTakesThePairTextInEitherOrder) {
