@@ -113,7 +113,12 @@ int InterpretCommand(const std::vector<std::string>& args) {
   session.CheckOrbSet(orbSet, "--orbset");
   const TSynastry synastry = RunSynastry(ReadInput(options), session, orbSet);
   const THoroscope& chart1 = synastry.charts.Chart(0);
-  const THoroscope* chart2 = synastry.charts.Partnered() ? &synastry.charts.Chart(1) : nullptr;
+  // The texts speak of the two people to each other; one chart alone would
+  // leave the partner's name and pronouns unfilled.
+  if (!synastry.charts.Partnered())
+    throw core::EInputError(
+        "charts", "the interpretation compares two people: give two charts that are partners");
+  const THoroscope* chart2 = &synastry.charts.Chart(1);
   TInterpTable texts(session.Tables());
   const TLanguage& language = session.Language();
   if (options.output == TOutput::toPrint) {

@@ -350,4 +350,6 @@ TEST(VynCliProcessTest, InterpretsAPairInEveryForm) {
   EXPECT_EQ(printed.out.find("%X"), std::string::npos);
 
   ExpectFailure(RunCli("interpret --sideways", pair), 2, "--sideways", "unknown option");
+  ExpectFailure(RunCli("interpret", R"({"charts": [{"BirthDate": 1985.0614}]})"), 2,
+                "charts: the interpretation compares two people", "one chart");
 }
