@@ -7,6 +7,7 @@
 //   vyn-cli place --search TEXT [--limit N] [--json]
 //   vyn-cli zone NAME YYYYMMDD HHMM [--json]
 //   vyn-cli interpret [--input FILE] [--lang XX] [--orbset NAME] [--json | --print]
+//   vyn-cli wheel --out FILE.png|.svg|.pdf [--size N] [--layout single|double|twin] [--bw] [--json]
 #include <algorithm>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -21,6 +22,7 @@
 #include "app/cli/sample_people.h"
 #include "app/cli/synastry.h"
 #include "app/cli/synastry_text.h"
+#include "app/cli/wheel_command.h"
 #include "app/core/input_error.h"
 #include "app/core/session.h"
 #include "data/database_error.h"
@@ -43,8 +45,12 @@ const char* const kUsage =
     "       vyn-cli interpret [--input FILE] [--lang XX] [--orbset NAME] [--json | --print]\n"
     "           the interpretation of the pair on standard input (at a terminal: the\n"
     "           sample pair) as the window shows it, as JSON, or as the printout\n"
+    "       vyn-cli wheel --out FILE.png|.svg|.pdf [--size N] [--layout single|double|twin]\n"
+    "                     [--bw] [--json]\n"
+    "           the chart wheel of the pair on standard input drawn into FILE (--json:\n"
+    "           its layout on standard output)\n"
     "exit status: 0 done, 1 usage, 2 bad input, 3 damaged installation,\n"
-    "             4 standard output could not be written\n";
+    "             4 standard output (or the file of wheel) could not be written\n";
 
 int Usage(const std::string& complaint) {
   if (!complaint.empty()) PrintError(complaint);
@@ -91,6 +97,7 @@ int Run(const std::string& command, const std::vector<std::string>& rest) {
   }
   if (command == "zone") return ZoneCommand(rest);
   if (command == "interpret") return InterpretCommand(rest);
+  if (command == "wheel") return WheelCommand(rest);
   return Usage(command.empty() ? "" : "unknown command " + command);
 }
 

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QLineF>
 #include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainterPath>
 #include <QPainter>
 #include <QPolygonF>
 #include <QVarLengthArray>
@@ -145,9 +147,21 @@ void TWheelPainter::Polygon(const TSignPolygon& polygon) {
 
 void TWheelPainter::Text(TWheelPoint centre, const QString& text, int height) {
   const QFont font = WheelFont(family_, height);
-  p_.setFont(font);
   const QRectF box = CentredTextRect(centre, text, font);
-  p_.drawText(QPointF(box.left(), box.top() + QFontMetricsF(font).ascent()), text);
+  TextAt(QPointF(box.left(), box.top() + QFontMetricsF(font).ascent()), text, font);
+}
+
+// An SVG file gets its texts as outlines: its readers need not have the
+// symbol font.
+void TWheelPainter::TextAt(const QPointF& baseline, const QString& text, const QFont& font) {
+  if (p_.paintEngine() && p_.paintEngine()->type() == QPaintEngine::SVG) {
+    QPainterPath path;
+    path.addText(baseline, font, text);
+    p_.fillPath(path, p_.pen().color());
+    return;
+  }
+  p_.setFont(font);
+  p_.drawText(baseline, text);
 }
 
 // Two arcs of radius half the line's length, tangent to the line at its
@@ -314,8 +328,7 @@ void TWheelPainter::DrawPositions() {
     const QFont glyphFont = WheelFont(family_, GlyphHeight(g_, slot));
     const TWheelPoint at = g_.outer.glyphs[slot];
     const double top = at.y + QFontMetricsF(glyphFont).height() / 2;
-    p_.setFont(font);
-    p_.drawText(QPointF(at.x, top + QFontMetricsF(font).ascent()), text);
+    TextAt(QPointF(at.x, top + QFontMetricsF(font).ascent()), text, font);
   }
 }
 

@@ -59,6 +59,7 @@ class TWheelPainter {
   void Ellipse(double radius);
   void Polygon(const TSignPolygon& polygon);
   void Text(TWheelPoint centre, const QString& text, int height);
+  void TextAt(const QPointF& baseline, const QString& text, const QFont& font);
   void ArrowTip(const TWheelLine& line);
   void Ticks(const TTickSet& ticks);
   int Width(int screen, int picture) const;
