@@ -16,7 +16,8 @@ namespace vyn::cli {
 // The pair is the synastry input document (atlas places allowed) on
 // standard input; at a terminal, the two sample people. single: the first
 // chart alone with its aspects; double: the second chart as the inner ring;
-// twin: both wheels side by side (a file of 2N × N). --json prints the
+// twin: both wheels side by side (a file of 2N × N). N is 600 unless
+// --size gives 64 to 4096. --json prints the
 // layout of the single or double wheel for the square N × N. Returns the
 // exit status.
 int WheelCommand(const std::vector<std::string>& args);

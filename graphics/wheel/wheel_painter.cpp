@@ -400,8 +400,9 @@ QRegion TWheelPainter::SelectionRegion(const TWheel& wheel) {
   auto record = [&](const TWheelSelection& r, bool second) {
     if (!second && !g.dualMode && r.house >= 1 && r.house <= 12)
       text(g.houseNumbers[r.house], QString::number(r.house), g.houseFontHeight);
-    const TChartRing& ring = r.glyphRing == 0 ? g.inner : g.outer;
-    for (int k = 0; k < r.count; ++k) {
+    const bool inner = r.glyphRing == 0;
+    const TChartRing& ring = inner ? g.inner : g.outer;
+    for (int k = 0; k < r.count && (!inner || g.dualMode); ++k) {
       const int slot = r.bodies[k];
       if (slot < 1 || slot > 12) continue;
       bounds += LineRegion(ring.pointers[slot], 2);
