@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -28,6 +29,8 @@
 #include "app/desktop/views/win_cpos.h"
 #include "app/desktop/views/win_names.h"
 #include "app/desktop/views/win_symbols.h"
+#include "app/desktop/wheel/wheel_view.h"
+#include "app/desktop/wheel/wheel_win.h"
 #include "app/desktop/windows/message_window.h"
 #include "language/language_codes.h"
 #include "platform/app_directory.h"
@@ -53,7 +56,11 @@ const std::array<TViewInfo, kViewCount> kViews = {{
     {wiAspects, [](TProgram& p) -> QWidget* { return new TWinAspects(p); }},
     {wiSymbols, [](TProgram& p) -> QWidget* { return new TWinSymbols(p); }},
     {wiNameList, [](TProgram& p) -> QWidget* { return new TWinNames(p); }},
+    {wiWheelView, [](TProgram& p) -> QWidget* { return new TWheelView(p); }},
 }};
+
+// A saved wheel view narrower than this is placed anew.
+constexpr int kNarrowestWheelView = 200;
 
 std::size_t Index(EView view) { return static_cast<std::size_t>(view); }
 
@@ -197,6 +204,9 @@ void TMainForm::SelectLanguage(int item) {
 
 void TMainForm::ApplyLanguage(const std::string& code) {
   program_.ApplyLanguage(code);  // LanguageChanged re-captions every window
+  // The last press on a wheel again, so that what follows it speaks the
+  // new language too.
+  if (TWheelView* view = WheelView()) view->WheelWin()->ReplayLastHit();
   const int item = LanguageItemOfCode(code);
   if (item > 0) languageActions_[static_cast<std::size_t>(item - 1)]->setChecked(true);
   setWindowTitle(code == "SP" ? QStringLiteral("VYN-Serilano") : QStringLiteral("VYN Synastry"));
@@ -228,6 +238,7 @@ void TMainForm::Execute(ECommand command) {
       return;
     }
     case C::cmExit: return ExitQuestion();
+    case C::cmCopyToClipboard: return CopyToClipboard();
     case C::cmStrong: return SetAspectStength(1);
     case C::cmMediumStrong: return SetAspectStength(2);
     case C::cmWeakMediumStrong: return SetAspectStength(3);
@@ -238,6 +249,7 @@ void TMainForm::Execute(ECommand command) {
     case C::cmSaveOnExit:
       program_.Setup().System().SaveOnExit = actions_[command]->isChecked();
       return;
+    case C::cmWheelWindow: return ShowWheelWin();
     case C::cmPlanetGrid: return ShowView(EView::vwPlanets);
     case C::cmHouseCusps: return ShowView(EView::vwHouseCusps);
     case C::cmAspectGrid: return ShowView(EView::vwAspects);
@@ -304,6 +316,7 @@ void TMainForm::SetHouseSystem(int tag) {
   program_.SetHouseSystem(tag - 1);
   for (std::size_t i = 0; i < kHouseItems.size(); ++i)
     actions_[kHouseItems[i]]->setChecked(static_cast<int>(i) == tag - 1);
+  if (TWheelView* view = WheelView()) view->WheelWin()->RedrawWheels();
 }
 
 void TMainForm::SetAspectStength(int tag) {
@@ -319,6 +332,13 @@ void TMainForm::SetAspectStength(int tag) {
              C::cmUserDefinedOrbs},
             kStrengthItems[static_cast<std::size_t>(index)]);
   if (View(EView::vwAspects)) View(EView::vwAspects)->update();
+  if (TWheelView* view = WheelView()) view->WheelWin()->RedrawWheels();
+}
+
+void TMainForm::CopyToClipboard() {
+  TWheelView* view = WheelView();
+  if (!view || area_->currentSubWindow() != OpenFrame(EView::vwWheel)) return;
+  QApplication::clipboard()->setImage(view->WheelWin()->grab().toImage());
 }
 
 void TMainForm::SetChildState(int tag) {
@@ -350,29 +370,66 @@ QWidget* TMainForm::View(EView view) const {
   return frame ? frame->widget() : nullptr;
 }
 
-void TMainForm::ShowView(EView view) {
-  QPointer<QMdiSubWindow>& frame = views_[Index(view)];
-  if (OpenFrame(view)) {
-    if (frame->isMinimized()) frame->showNormal();
-    area_->setActiveSubWindow(frame);
-    return;
-  }
+TWheelView* TMainForm::WheelView() const { return qobject_cast<TWheelView*>(View(EView::vwWheel)); }
+
+// An open view comes to the front (restored when minimised).
+bool TMainForm::RaiseView(EView view) {
+  QMdiSubWindow* frame = OpenFrame(view);
+  if (!frame) return false;
+  if (frame->isMinimized()) frame->showNormal();
+  area_->setActiveSubWindow(frame);
+  return true;
+}
+
+bool TMainForm::FirstChildMaximised() const {
   const QList<QMdiSubWindow*> children = area_->subWindowList();
-  const bool maximised = !children.isEmpty() && children.first()->isMaximized();
-  setUpdatesEnabled(false);
-  const TViewInfo& info = kViews[Index(view)];
-  QWidget* widget = info.make(program_);
+  return !children.isEmpty() && children.first()->isMaximized();
+}
+
+QMdiSubWindow* TMainForm::AddFrame(EView view, QWidget* widget) {
+  QPointer<QMdiSubWindow>& frame = views_[Index(view)];
   frame = area_->addSubWindow(widget);
   frame->setAttribute(Qt::WA_DeleteOnClose);
   frame->setWindowIcon(AppIcon());
   frame->setWindowTitle(widget->windowTitle());
   connect(widget, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
+  return frame;
+}
+
+void TMainForm::ShowView(EView view) {
+  if (view == EView::vwWheel) return ShowWheelWin();
+  if (RaiseView(view)) return;
+  const bool maximised = FirstChildMaximised();
+  setUpdatesEnabled(false);
+  const TViewInfo& info = kViews[Index(view)];
+  QWidget* widget = info.make(program_);
+  QMdiSubWindow* frame = AddFrame(view, widget);
   const WindowPlacement& placement = program_.Setup().Placement(info.window);
   if (placement.Valid) ApplyPlacement(frame, placement);
   else frame->resize(area_->size() / 2);
   new TPlacementKeeper(widget, program_.Setup(), info.window);
   if (maximised) frame->showMaximized();
   else frame->show();
+  setUpdatesEnabled(true);
+}
+
+void TMainForm::ShowWheelWin() {
+  if (RaiseView(EView::vwWheel)) return;
+  setUpdatesEnabled(false);
+  const TViewInfo& info = kViews[Index(EView::vwWheel)];
+  auto* view = static_cast<TWheelView*>(info.make(program_));
+  const int loaded = program_.LoadedCount();
+  if (loaded > 2) view->WheelWin()->SetLayout(loaded);  // one wheel for each person
+  QMdiSubWindow* frame = AddFrame(EView::vwWheel, view);
+  WindowPlacement placement = program_.Setup().Placement(info.window);
+  if (!placement.Valid || placement.Bounds.Width <= kNarrowestWheelView) {
+    // The right half of the document area.
+    const QSize client = area_->size();
+    placement.Bounds = {client.width() / 2 + 2, 0, client.width() / 2 - 2, client.height() - 2};
+  }
+  ApplyPlacement(frame, placement);
+  if (!frame->isMaximized() && !frame->isMinimized()) frame->show();
+  area_->setActiveSubWindow(frame);
   setUpdatesEnabled(true);
 }
 

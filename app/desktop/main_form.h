@@ -23,10 +23,11 @@ class QToolBar;
 namespace vyn::desktop {
 
 class TProgram;
+class TWheelView;
 
 // The single-instance views of the document area.
-enum class EView { vwPlanets, vwHouseCusps, vwAspects, vwSymbols, vwNames };
-inline constexpr int kViewCount = 5;
+enum class EView { vwPlanets, vwHouseCusps, vwAspects, vwSymbols, vwNames, vwWheel };
+inline constexpr int kViewCount = 6;
 
 inline constexpr int kLanguageItems = 14;
 
@@ -63,11 +64,19 @@ class TMainForm : public QMainWindow {
   void SetAspectStength(int tag);
   // Tag 1 tile, 2 cascade, 3 minimise all, 4 restore all.
   void SetChildState(int tag);
+  // The wheel window's picture on the clipboard while the wheel view is the
+  // active window; nothing otherwise.
+  void CopyToClipboard();
 
   // ---- views --------------------------------------------------------------
   void ShowView(EView view);
   // The view's widget while it is open, else nullptr.
   QWidget* View(EView view) const;
+  // The wheel view: shown when it is open; else created with one wheel for
+  // each loaded person when more than two are loaded, two otherwise, at its
+  // saved place or in the right half of the document area.
+  void ShowWheelWin();
+  TWheelView* WheelView() const;
   QMdiArea* DocumentArea() const { return area_; }
 
   // After the start-up: the check marks of the settings, the placement of
@@ -93,6 +102,9 @@ class TMainForm : public QMainWindow {
   void StorePlacements();
   void NotAvailable();
   QMdiSubWindow* OpenFrame(EView view) const;
+  bool RaiseView(EView view);
+  QMdiSubWindow* AddFrame(EView view, QWidget* widget);
+  bool FirstChildMaximised() const;
   QRect VisibleDesktop() const;
 
   TProgram& program_;

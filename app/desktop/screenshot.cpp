@@ -15,6 +15,7 @@ const std::array<std::pair<const char*, EView>, kViewCount> kNames = {{
     {"aspects", EView::vwAspects},
     {"symbols", EView::vwSymbols},
     {"names", EView::vwNames},
+    {"wheel", EView::vwWheel},
 }};
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST_F(MainFormTest, EveryCommandHasItsPlaceAndItsCaption) {
 TEST_F(MainFormTest, ViewCommandsOpenEachViewOnce) {
   StartMainWindow({Anna(), Ben()});
   for (ECommand command : {ECommand::cmPlanetGrid, ECommand::cmHouseCusps, ECommand::cmAspectGrid,
-                           ECommand::cmSymbols, ECommand::cmNameList}) {
+                           ECommand::cmSymbols, ECommand::cmNameList, ECommand::cmWheelWindow}) {
     form_->Action(command)->trigger();
     form_->Action(command)->trigger();
   }
