@@ -18,9 +18,12 @@ TColumnGrid::TColumnGrid(int rows, std::vector<int> rightEdges, int denominator,
 }
 
 TColumnGrid TColumnGrid::Equal(int rows, int columns, QSize size) {
-  std::vector<int> edges(static_cast<std::size_t>(std::max(columns, 1)));
+  const int count = std::max(columns, 1);
+  std::vector<int> edges(static_cast<std::size_t>(count));
   std::iota(edges.begin(), edges.end(), 1);
-  return TColumnGrid(rows, std::move(edges), static_cast<int>(edges.size()), size);
+  // The count is taken before the edges are handed over: the order in which
+  // arguments are initialised is the compiler's choice.
+  return TColumnGrid(rows, std::move(edges), count, size);
 }
 
 int TColumnGrid::ColumnLeft(int column) const { return column == 0 ? 0 : ColumnRight(column - 1); }
