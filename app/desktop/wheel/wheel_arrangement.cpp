@@ -7,15 +7,35 @@
 namespace vyn::desktop {
 namespace {
 
-// Plate positions are given as (top, left) in the tables below.
+constexpr int kPlateMargin = 5;
+
+// Plate positions of the overlapping squares and the double wheel are given
+// as (top, left).
 QPoint Plate(int top, int left) { return {left, top}; }
+
+// A wheel's plate at the lower right of the wheel's cell: just under the
+// wheel's disc when the cell has room below it, else in the cell's corner
+// beside the disc. Either way it stays within the cell, so no plate reaches
+// into a neighbour's cell.
+QPoint PlateOfCell(const QRect& cell) {
+  const int side = std::min(cell.width(), cell.height());
+  const int discBottom = cell.top() + (cell.height() + side) / 2;
+  const int room = cell.top() + cell.height() - discBottom;
+  if (room >= kPlateSize.height() + 2 * kPlateMargin) {
+    const int discRight = cell.left() + (cell.width() + side) / 2;
+    return {discRight - kPlateSize.width(), discBottom + kPlateMargin};
+  }
+  return {cell.left() + cell.width() - kPlateSize.width() - kPlateMargin,
+          cell.top() + cell.height() - kPlateSize.height() - kPlateMargin};
+}
 
 // `count` wheels in a grid of `columns`, filled row by row.
 void Grid(TWheelArrangement& a, int count, int columns, int rows, QSize size) {
   const int cellW = size.width() / columns;
   const int cellH = size.height() / rows;
   for (int k = 0; k < count; ++k)
-    a.wheels[k] = QRect((k % columns) * cellW, (k / columns) * cellH, cellW, cellH);
+    a.wheels[static_cast<std::size_t>(k)] =
+        QRect((k % columns) * cellW, (k / columns) * cellH, cellW, cellH);
 }
 
 void Twin(TWheelArrangement& a, QSize size, int topOffset) {
@@ -23,14 +43,11 @@ void Twin(TWheelArrangement& a, QSize size, int topOffset) {
   if (2 * H >= 3 * W) {  // tall: one above the other
     a.wheels[0] = QRect(0, 0, W, H / 2);
     a.wheels[1] = QRect(0, H / 2, W, H / 2);
-    a.plates[0] = Plate(H / 2 - 12, W - 130);
-    a.plates[1] = Plate(H - 50, W - 130);
   } else if (2 * W >= 3 * H) {  // wide: side by side
     a.wheels[0] = QRect(0, 0, W / 2, H);
     a.wheels[1] = QRect(W / 2, 0, W / 2, H);
-    a.plates[0] = Plate(H - 50, W / 2 - 40);
-    a.plates[1] = Plate(H - 50, W - 130);
   } else {
+    // The free corners: top right for the first, bottom left for the second.
     const auto squares = OverlappingSquares(size);
     a.wheels[0] = squares[0];
     a.wheels[1] = squares[1];
@@ -39,45 +56,10 @@ void Twin(TWheelArrangement& a, QSize size, int topOffset) {
   }
 }
 
-void Three(TWheelArrangement& a, QSize size, int topOffset) {
-  const int W = size.width(), H = size.height();
-  if (W >= H) {
-    Grid(a, 3, 3, 1, size);
-    a.plates[0] = Plate(H - 60, W / 3 - 130);
-    a.plates[1] = Plate(H - 60, 2 * (W / 3) - 110);
-    a.plates[2] = Plate(H - 60, W - 110);
-  } else {
-    Grid(a, 3, 1, 3, size);
-    a.plates[0] = Plate(H / 3 + topOffset - 20, W - 130);
-    a.plates[1] = Plate(2 * (H / 3) + topOffset - 30, W - 130);
-    a.plates[2] = Plate(H - 55, W - 110);
-  }
-}
-
-void Four(TWheelArrangement& a, QSize size) {
-  const int W = size.width(), H = size.height();
-  Grid(a, 4, 2, 2, size);
-  a.plates[0] = Plate(H / 2 - 30, W / 2 - 130);
-  a.plates[1] = Plate(H / 2 - 30, W - 130);
-  a.plates[2] = Plate(H - 55, W / 2 - 110);
-  a.plates[3] = Plate(H - 55, W - 110);
-}
-
-void FiveOrSix(TWheelArrangement& a, int count, QSize size) {
-  const int W = size.width(), H = size.height();
-  std::array<QPoint, kWheelCount> plates;
-  if (W < H) {
-    Grid(a, count, 2, 3, size);
-    plates = {Plate(H / 3 - 25, W / 2 - 130),         Plate(H / 3 - 25, W - 130),
-              Plate(2 * (H / 3) - 25, W / 2 - 110),   Plate(2 * (H / 3) - 25, W - 110),
-              Plate(H - 55, W / 2 - 110),             Plate(H - 55, W - 110)};
-  } else {
-    Grid(a, count, 3, 2, size);
-    plates = {Plate(H / 2 - 25, W / 3 - 130),         Plate(H / 2 - 25, 2 * (W / 3) - 110),
-              Plate(H / 2 - 25, W - 110),             Plate(H - 55, W / 3 - 110),
-              Plate(H - 55, 2 * (W / 3) - 110),       Plate(H - 55, W - 110)};
-  }
-  for (int k = 0; k < count; ++k) a.plates[k] = plates[k];
+// Wheels that stand in cells of their own get their plates there.
+void PlatesOfCells(TWheelArrangement& a) {
+  for (std::size_t i = 0; i < a.wheels.size(); ++i)
+    if (a.wheels[i] && !a.plates[i]) a.plates[i] = PlateOfCell(*a.wheels[i]);
 }
 
 // A plate never leaves the window, so its name can always be read.
@@ -105,22 +87,26 @@ TWheelArrangement ArrangementOf(int layout, QSize size, int topOffset) {
   TWheelArrangement a;
   const int W = size.width(), H = size.height();
   switch (layout) {
-    case wlSingle:
-      a.wheels[0] = QRect(0, 0, W, H);
-      a.plates[0] = Plate(H - 30, W - 130);
-      break;
+    case wlSingle: a.wheels[0] = QRect(0, 0, W, H); break;
     case wlTwin: Twin(a, size, topOffset); break;
-    case wlThree: Three(a, size, topOffset); break;
-    case wlFour: Four(a, size); break;
+    case wlThree:
+      if (W >= H) Grid(a, 3, 3, 1, size);
+      else Grid(a, 3, 1, 3, size);
+      break;
+    case wlFour: Grid(a, 4, 2, 2, size); break;
     case wlFive:
-    case wlSix: FiveOrSix(a, layout, size); break;
+    case wlSix:
+      if (W < H) Grid(a, layout, 2, 3, size);
+      else Grid(a, layout, 3, 2, size);
+      break;
     case wlDouble:
       a.wheels[0] = QRect(0, 0, W, H);
-      a.plates[0] = Plate(5, W - 125);
-      a.plates[1] = Plate(H - 35, 5);
+      a.plates[0] = Plate(5, W - 125);   // the outer chart's, top right
+      a.plates[1] = Plate(H - 35, 5);    // the inner chart's, bottom left
       break;
     default: break;
   }
+  PlatesOfCells(a);
   KeepPlatesInside(a, size);
   return a;
 }

@@ -32,10 +32,12 @@ struct TWheelArrangement {
   std::array<std::optional<QPoint>, kWheelCount> plates;  // top-left corners
 };
 
-// The arrangement for `layout` in a window of `size`. `topOffset` moves the
-// first plate of the twin layout (and the plates of three stacked wheels)
-// down, for a window whose top edge is covered. Plates are kept inside the
-// window. An unknown layout code shows nothing.
+// The arrangement for `layout` in a window of `size`. A wheel that has a
+// cell of its own has its plate at the cell's lower right, under the wheel
+// or beside it; the overlapping squares have theirs in the free corners
+// (the first one `topOffset` lower, for a window whose top edge is
+// covered), the double wheel in opposite corners. Plates are kept inside
+// the window. An unknown layout code shows nothing.
 TWheelArrangement ArrangementOf(int layout, QSize size, int topOffset = 0);
 
 // The two wheels of the twin layout in a window that is neither at least

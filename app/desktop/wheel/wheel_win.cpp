@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QRegion>
+#include <algorithm>
 #include <exception>
 
 #include "app/core/person_record.h"
@@ -35,6 +37,15 @@ constexpr int kPlateFontPoints = 8;
 constexpr int kPlatePadding = 8;
 
 // The presses that are replayed after a language switch.
+// The disc a wheel draws in a widget of `size`: presses and drops beside
+// it go to what lies below (the wheel the twin layout overlaps, or the
+// window).
+QRegion DiscOf(QSize size) {
+  const int side = std::min(size.width(), size.height());
+  const QRect square((size.width() - side) / 2, (size.height() - side) / 2, side, side);
+  return QRegion(square.adjusted(-1, -1, 1, 1), QRegion::Ellipse);
+}
+
 bool RemembersHit(TWheelHitType type) {
   return type == htPlanet || type == htSign || type == htHouse || type == htAxis;
 }
@@ -92,9 +103,14 @@ void TWheelWin::CreateWheels() {
     plate->setFixedSize(kPlateSize);
     plate->setFont(plateFont);
     plate->setAlignment(Qt::AlignCenter);
-    plate->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    plate->setBackgroundRole(QPalette::Button);
-    plate->setForegroundRole(QPalette::ButtonText);
+    // A label, not a button: a thin frame around the name on the colour
+    // of a text field.
+    plate->setFrameStyle(QFrame::Box | QFrame::Plain);
+    plate->setBackgroundRole(QPalette::Base);
+    plate->setForegroundRole(QPalette::Text);
+    QPalette frame = plate->palette();
+    frame.setColor(QPalette::WindowText, frame.color(QPalette::Mid));
+    plate->setPalette(frame);
     plate->setAutoFillBackground(true);
     plate->hide();
     plates_[static_cast<std::size_t>(k - 1)] = plate;
@@ -203,9 +219,27 @@ void TWheelWin::PairCharts() {
   }
 }
 
+// A loaded person whose chart was not calculated (the start-up calculates
+// only a pair) would show an empty wheel: the charts the layout shows are
+// calculated now.
+void TWheelWin::CalculateShownCharts() {
+  const int shown = layout_ == wlTwin || layout_ == wlDouble ? 2 : layout_;
+  for (int slot = 1; slot <= std::min(shown, kWheelCount); ++slot) {
+    THoroscope& chart = program_.Chart(slot);
+    if (!program_.SlotLoaded(slot) || chart.Active()) continue;
+    try {
+      chart.SetActive(true);
+    } catch (const std::exception& e) {
+      ErrorBox(this, window()->windowTitle(), QString::fromStdString(e.what()));
+      return;
+    }
+  }
+}
+
 void TWheelWin::SetLayout(int code) {
   if (code < wlSingle || code > wlDouble) return;
   layout_ = code;
+  CalculateShownCharts();
   switch (code) {
     case wlTwin: LinkPair(false); break;
     case wlDouble:
@@ -230,6 +264,7 @@ void TWheelWin::ArrangeWheels() {
     TWheelWidget* widget = wheels_[i];
     if (const auto& bounds = arrangement.wheels[i]) {
       widget->setGeometry(*bounds);
+      widget->setMask(DiscOf(bounds->size()));
       widget->show();
     } else {
       widget->hide();

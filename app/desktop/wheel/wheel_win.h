@@ -116,6 +116,7 @@ class TWheelWin : public QWidget {
   THoroscope* ChartOf(int k) const;
   void LinkPair(bool doubleWheel);
   void PairCharts();
+  void CalculateShownCharts();
   void RefreshPlates();
   void SetPlateText(int k, const QString& text);
   QString PlateText(int k) const;
