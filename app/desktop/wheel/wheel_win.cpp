@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QImageReader>
@@ -68,6 +69,7 @@ TWheelWin::TWheelWin(TProgram& program, QWidget* parent)
   setObjectName(QStringLiteral("WheelWin"));
   setAutoFillBackground(true);
   setMinimumSize(120, 120);
+  setFocusPolicy(Qt::StrongFocus);  // for the menu key
   popup_ = new TWheelPopupMenu(this);
   CreateWheels();
   ConnectMenu();
@@ -138,7 +140,6 @@ void TWheelWin::ConnectMenu() {
 
 void TWheelWin::Initialise() {
   lastHit_ = {};
-  topOffset_ = 0;
   const TWheelDrawingSettings& drawing = program_.Setup().WheelDrawing();
   const bool showAspects = !program_.Setup().System().HideAspects;
   for (int k = 1; k <= kWheelCount; ++k) {
@@ -259,7 +260,8 @@ void TWheelWin::SetLayout(int code) {
 }
 
 void TWheelWin::ArrangeWheels() {
-  const TWheelArrangement arrangement = ArrangementOf(layout_, size(), topOffset_);
+  // An embedded page is never a maximised frame: nothing covers its top.
+  const TWheelArrangement arrangement = ArrangementOf(layout_, size());
   for (std::size_t i = 0; i < wheels_.size(); ++i) {
     TWheelWidget* widget = wheels_[i];
     if (const auto& bounds = arrangement.wheels[i]) {
@@ -416,14 +418,28 @@ void TWheelWin::Mark(int person, bool clearFirst, int hitType, int ref) {
 }
 
 void TWheelWin::OpenMenu(TWheel& sender) {
-  for (TWheelWidget* widget : wheels_) {
-    if (&widget->Wheel() != &sender) continue;
-    QAction* colorMode = popup_->ColorMode();
-    const QString caption = program_.Token(TagOf(colorMode));
-    if (!caption.isEmpty()) colorMode->setText(caption);
-    popup_->Menu()->popup(widget->mapToGlobal(QPoint(sender.MouseX(), sender.MouseY())));
-    return;
-  }
+  for (TWheelWidget* widget : wheels_)
+    if (&widget->Wheel() == &sender)
+      return OpenMenuAt(widget->mapToGlobal(QPoint(sender.MouseX(), sender.MouseY())));
+}
+
+void TWheelWin::OpenMenuAt(QPoint global) {
+  QAction* colorMode = popup_->ColorMode();
+  const QString caption = program_.Token(TagOf(colorMode));
+  if (!caption.isEmpty()) colorMode->setText(caption);
+  popup_->Menu()->popup(global);
+}
+
+void TWheelWin::contextMenuEvent(QContextMenuEvent* event) {
+  // Presses open the menu through the wheels' own hit test.
+  if (event->reason() != QContextMenuEvent::Keyboard) return event->ignore();
+  // The first wheel offers it with two wheels or the double wheel, the
+  // second whenever it is shown.
+  const bool pair = layout_ == wlTwin || layout_ == wlDouble;
+  TWheelWidget* wheel = pair ? Wheel(1) : Wheel(2);
+  if (!wheel->isVisible()) return;
+  OpenMenuAt(wheel->mapToGlobal(wheel->rect().center()));
+  event->accept();
 }
 
 // ---- dragging people onto wheels --------------------------------------------------
@@ -449,7 +465,6 @@ bool TWheelWin::HandleDrag(int k, QEvent* event) {
         drag->ignore();
         return true;
       }
-      lastDragPosition_ = drag->position().toPoint();
       drag->acceptProposedAction();
       return true;
     }

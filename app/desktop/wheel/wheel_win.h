@@ -106,6 +106,8 @@ class TWheelWin : public QWidget {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // The menu key opens the pop-up menu as a right-button press would.
+  void contextMenuEvent(QContextMenuEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -126,6 +128,7 @@ class TWheelWin : public QWidget {
   void HighlightRelated(TWheel& sender, std::string_view code, bool inner);
   void CommonHit(TWheel& sender, TWheelHitType type, int ref);
   void OpenMenu(TWheel& sender);
+  void OpenMenuAt(QPoint global);
   void SetPicture(const QString& file);
 
   TProgram& program_;
@@ -134,9 +137,7 @@ class TWheelWin : public QWidget {
   TWheelPopupMenu* popup_ = nullptr;
   TPlacementKeeper* placement_ = nullptr;
   int layout_ = wlTwin;
-  int topOffset_ = 0;
   TLastHit lastHit_;
-  QPoint lastDragPosition_;
   QString outerText_;
   QString innerText_;
   QImage picture_;

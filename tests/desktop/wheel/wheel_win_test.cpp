@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -273,6 +274,58 @@ TEST_F(WheelDragTest, APersonOnAThirdWheelStaysWithThatWheel) {
   EXPECT_EQ(Program().Chart(1).FirstName(), "Anna");
   EXPECT_EQ(Win().Plate(3)->text(), "Dora");
 }
+
+// The menu key opens the same menu, for those who use the keyboard, in
+// every layout that has a wheel offering it; a right-button press reaches
+// it only through the wheels.
+TEST_F(WheelWinTest, TheMenuKeyOpensTheMenu) {
+  OpenView(People(3));
+  for (int layout : {wlTwin, wlDouble, wlThree}) {
+    SCOPED_TRACE(layout);
+    Win().SetLayout(layout);
+    // What the window system sends for the menu key.
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, Win().rect().center(),
+                          Win().mapToGlobal(Win().rect().center()));
+    QApplication::sendEvent(&Win(), &key);
+    EXPECT_TRUE(key.isAccepted());
+    EXPECT_TRUE(Menu().Menu()->isVisible());
+    Menu().Menu()->hide();
+  }
+  QContextMenuEvent press(QContextMenuEvent::Mouse, Win().rect().center(),
+                          Win().mapToGlobal(Win().rect().center()));
+  QApplication::sendEvent(&Win(), &press);
+  EXPECT_FALSE(Menu().Menu()->isVisible());
+}
+
+struct TMarkCase {
+  int layout;
+  int person;
+  int wheel;   // marked on (0: nowhere)
+  int record;  // of that wheel's selection
+};
+
+class WheelMarkTest : public WheelWinTest, public ::testing::WithParamInterface<TMarkCase> {};
+
+// Other windows mark a person's element: on that person's wheel, or on that
+// person's ring of the double wheel.
+TEST_P(WheelMarkTest, APersonsElementIsMarkedOnTheirWheelOrRing) {
+  const TMarkCase& c = GetParam();
+  OpenView(People(3));
+  Win().SetLayout(c.layout);
+  Win().Mark(c.person, true, htPlanet, 4);
+  for (int k = 1; k <= 3; ++k)
+    for (int record : {1, 2}) {
+      const bool marked = k == c.wheel && record == c.record;
+      EXPECT_EQ(SelectedBodies(WheelWidget(k), record), marked ? std::vector<int>{4} : std::vector<int>{})
+          << "wheel " << k << " record " << record;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, WheelMarkTest,
+                         ::testing::Values(TMarkCase{wlTwin, 1, 1, 1}, TMarkCase{wlTwin, 2, 2, 1},
+                                           TMarkCase{wlDouble, 1, 1, 1},
+                                           TMarkCase{wlDouble, 2, 1, 2},
+                                           TMarkCase{wlThree, 1, 0, 0}));
 
 TEST_F(WheelWinTest, SwitchNamesExchangesThePeopleAndThePlates) {
   OpenView(People(2));
