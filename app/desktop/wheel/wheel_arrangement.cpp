@@ -13,20 +13,22 @@ constexpr int kPlateMargin = 5;
 // as (top, left).
 QPoint Plate(int top, int left) { return {left, top}; }
 
-// A wheel's plate at the lower right of the wheel's cell: just under the
-// wheel's disc when the cell has room below it, else in the cell's corner
-// beside the disc. Either way it stays within the cell, so no plate reaches
-// into a neighbour's cell.
+// A wheel's plate at the lower right of the wheel's disc: under it when the
+// cell has room below, beside it when the cell has room to its right, else
+// in the cell's corner beside the disc. Either way it stays within the
+// cell, so no plate reaches into a neighbour's cell.
 QPoint PlateOfCell(const QRect& cell) {
   const int side = std::min(cell.width(), cell.height());
+  const int discRight = cell.left() + (cell.width() + side) / 2;
   const int discBottom = cell.top() + (cell.height() + side) / 2;
-  const int room = cell.top() + cell.height() - discBottom;
-  if (room >= kPlateSize.height() + 2 * kPlateMargin) {
-    const int discRight = cell.left() + (cell.width() + side) / 2;
-    return {discRight - kPlateSize.width(), discBottom + kPlateMargin};
-  }
-  return {cell.left() + cell.width() - kPlateSize.width() - kPlateMargin,
-          cell.top() + cell.height() - kPlateSize.height() - kPlateMargin};
+  const int cellRight = cell.left() + cell.width();
+  const int cellBottom = cell.top() + cell.height();
+  const int w = kPlateSize.width(), h = kPlateSize.height();
+  if (cellBottom - discBottom >= h + 2 * kPlateMargin)
+    return {discRight - w, discBottom + kPlateMargin};
+  if (cellRight - discRight >= w + 2 * kPlateMargin)
+    return {discRight + kPlateMargin, discBottom - h - kPlateMargin};
+  return {cellRight - w - kPlateMargin, cellBottom - h - kPlateMargin};
 }
 
 // `count` wheels in a grid of `columns`, filled row by row.

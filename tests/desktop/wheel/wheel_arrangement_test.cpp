@@ -104,10 +104,13 @@ TEST_P(GridLayouts, FillTheGridRowByRow) {
 }
 
 // In a tall cell the plate stands right under its wheel, at the wheel's
-// right edge; in a cell without room below, in the corner beside it.
-TEST(WheelArrangement, APlateStandsUnderItsWheelWhenThereIsRoom) {
+// right edge; in a wide cell right beside the wheel's foot; in a cell
+// without room around the wheel, in the corner.
+TEST(WheelArrangement, APlateStandsCloseToItsWheel) {
   const TWheelArrangement three = ArrangementOf(wlThree, {900, 500});
   EXPECT_EQ(*three.plates[0], QPoint(300 - 120, 400 + 5));
+  const TWheelArrangement four = ArrangementOf(wlFour, {1400, 770});
+  EXPECT_EQ(*four.plates[3], QPoint(700 + 542 + 5, 385 + 385 - 25 - 5));
   const TWheelArrangement six = ArrangementOf(wlSix, {900, 600});
   EXPECT_EQ(*six.plates[4], QPoint(600 - 125, 600 - 30));
   const TWheelArrangement one = ArrangementOf(wlSingle, {800, 600});
