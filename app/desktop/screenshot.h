@@ -12,7 +12,7 @@
 namespace vyn::desktop {
 
 // The view of a name given on the command line: "planets", "cusps",
-// "aspects", "symbols", "names"; nothing for another name.
+// "aspects", "symbols", "names", "wheel"; nothing for another name.
 std::optional<EView> ViewOfName(const QString& name);
 // The names ViewOfName knows, for the usage text.
 QStringList ViewNames();
