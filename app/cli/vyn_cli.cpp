@@ -22,6 +22,7 @@
 #include "app/cli/sample_people.h"
 #include "app/cli/synastry.h"
 #include "app/cli/synastry_text.h"
+#include "app/cli/graph_command.h"
 #include "app/cli/wheel_command.h"
 #include "app/core/input_error.h"
 #include "app/core/session.h"
@@ -49,6 +50,10 @@ const char* const kUsage =
     "                     [--bw] [--json]\n"
     "           the chart wheel of the pair on standard input drawn into FILE (--json:\n"
     "           its layout on standard output)\n"
+    "       vyn-cli graph compatibility|element|modality|dial30|dial60|dial90\n"
+    "                     --out FILE.png|.svg|.pdf [--size WxH] [--lang XX] [--json]\n"
+    "           a graph of the pair on standard input drawn into FILE (--json: what\n"
+    "           it computed on standard output)\n"
     "exit status: 0 done, 1 usage, 2 bad input, 3 damaged installation,\n"
     "             4 standard output (or the file of wheel) could not be written\n";
 
@@ -98,6 +103,7 @@ int Run(const std::string& command, const std::vector<std::string>& rest) {
   if (command == "zone") return ZoneCommand(rest);
   if (command == "interpret") return InterpretCommand(rest);
   if (command == "wheel") return WheelCommand(rest);
+  if (command == "graph") return GraphCommand(rest);
   return Usage(command.empty() ? "" : "unknown command " + command);
 }
 
