@@ -1,14 +1,6 @@
 #include "app/cli/graph_command.h"
 
-#include <unistd.h>
-
-#include <QGuiApplication>
-#include <QImage>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <charconv>
 #include <functional>
@@ -17,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/cli/console.h"
+#include "app/cli/drawing_output.h"
 #include "app/cli/json_reader.h"
 #include "app/cli/sample_people.h"
 #include "app/cli/synastry.h"
@@ -36,7 +29,6 @@ using core::EInputError;
 using nlohmann::json;
 
 enum class TGraphKind { gkCompatibility, gkElement, gkModality, gkDial };
-enum class TFileFormat { ffPng, ffSvg, ffPdf };
 
 // The names of the orb sets of the compatibility matrices 1, 2, 3: wide,
 // medium, tight.
@@ -81,19 +73,6 @@ void ParseSize(const std::string& text, TGraphOptions& o) {
   o.height = ParseSide(std::string_view(text).substr(x + 1));
 }
 
-TFileFormat FormatOf(const std::string& path) {
-  std::string lower = path;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  auto endsWith = [&lower](const std::string& end) {
-    return lower.size() > end.size() && lower.compare(lower.size() - end.size(), end.size(), end) == 0;
-  };
-  if (endsWith(".png")) return TFileFormat::ffPng;
-  if (endsWith(".svg")) return TFileFormat::ffSvg;
-  if (endsWith(".pdf")) return TFileFormat::ffPdf;
-  throw EInputError("--out", "must name a .png, .svg or .pdf file");
-}
-
 TGraphOptions ParseOptions(const std::vector<std::string>& args) {
   if (args.empty())
     throw EInputError("graph", "names the graph: compatibility, element, modality, dial30, dial60 or dial90");
@@ -109,74 +88,16 @@ TGraphOptions ParseOptions(const std::vector<std::string>& args) {
   }
   if (o.out.empty() && !o.json)
     throw EInputError("--out", "names the file to draw (or --json asks for the figures alone)");
-  if (!o.out.empty()) o.format = FormatOf(o.out);
+  if (!o.out.empty()) o.format = FileFormatOf(o.out);
   return o;
 }
 
-json ReadInput() {
-  if (isatty(STDIN_FILENO)) return SamplePair();
-  return ReadJson(std::cin, "standard input");
-}
-
-void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) PrintError(message.toStdString());
-}
-
-std::unique_ptr<QGuiApplication> StartGui() {
-  qInstallMessageHandler(QtMessage);
-  static int argc = 3;
-  static char name[] = "vyn-cli", option[] = "-platform", platform[] = "offscreen";
-  static char* argv[] = {name, option, platform, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-constexpr int kResolution = 96;
 using TDraw = std::function<void(QPainter&, const QRect&)>;
 
-// Written through a temporary file that replaces FILE only when complete.
 void WriteFile(const TGraphOptions& o, const TDraw& draw) {
   const QSize size(o.width, o.height);
-  const QRect rect(QPoint(0, 0), size);
-  QSaveFile file(QString::fromStdString(o.out));
-  if (!file.open(QIODevice::WriteOnly))
-    throw EOutputError(o.out + ": cannot be written: " + file.errorString().toStdString());
-  bool drawn = false;
-  auto paint = [&](QPaintDevice& device) {
-    QPainter painter;
-    if (!painter.begin(&device)) return false;
-    painter.fillRect(rect, Qt::white);
-    draw(painter, rect);
-    return painter.end();
-  };
-  switch (o.format) {
-    case TFileFormat::ffPng: {
-      QImage image(size, QImage::Format_ARGB32_Premultiplied);
-      if (image.isNull()) throw EOutputError(o.out + ": no memory for the picture");
-      drawn = paint(image) && image.save(&file, "PNG");
-      break;
-    }
-    case TFileFormat::ffSvg: {
-      QSvgGenerator svg;
-      svg.setOutputDevice(&file);
-      svg.setSize(size);
-      svg.setViewBox(rect);
-      svg.setResolution(kResolution);
-      svg.setTitle(QStringLiteral("Graph"));
-      drawn = paint(svg);
-      break;
-    }
-    case TFileFormat::ffPdf: {
-      QPdfWriter pdf(&file);
-      pdf.setResolution(kResolution);
-      pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / kResolution, QPageSize::Point));
-      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-      pdf.setTitle(QStringLiteral("Graph"));
-      drawn = paint(pdf);
-      break;
-    }
-  }
-  if (!drawn || !file.commit())
-    throw EOutputError(o.out + ": cannot be written: " + file.errorString().toStdString());
+  WriteDrawing(o.out, o.format, size, QStringLiteral("Graph"),
+               [&](QPainter& painter) { draw(painter, QRect(QPoint(0, 0), size)); });
 }
 
 // ---- what the graphs computed ------------------------------------------------
@@ -347,8 +268,8 @@ int GraphCommand(const std::vector<std::string>& args) {
   const TGraphOptions o = ParseOptions(args);
   core::TSession session(o.language, "--lang");
   session.Tables();
-  const json input = ReadInput();
-  const auto gui = StartGui();
+  const json input = PairFromStandardInput();
+  const auto gui = StartOffscreenGui();
   try {
     EnsureWheelFont();
   } catch (const std::runtime_error& e) {

@@ -1,7 +1,5 @@
 #include "app/cli/interpret_command.h"
 
-#include <unistd.h>
-
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -47,8 +45,7 @@ TInterpretOptions ParseOptions(const std::vector<std::string>& args) {
 
 json ReadInput(const TInterpretOptions& options) {
   if (!options.inputFile.empty()) return ReadJsonFile(options.inputFile);
-  if (isatty(STDIN_FILENO)) return SamplePair();
-  return ReadJson(std::cin, "standard input");
+  return PairFromStandardInput();
 }
 
 std::string Joined(const std::vector<std::string>& lines) {

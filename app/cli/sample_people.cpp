@@ -1,6 +1,11 @@
 #include "app/cli/sample_people.h"
 
+#include <unistd.h>
+
+#include <iostream>
 #include <nlohmann/json.hpp>
+
+#include "app/cli/json_reader.h"
 
 namespace vyn::cli {
 
@@ -18,6 +23,11 @@ nlohmann::json SamplePair() {
              {"ZoneTime", -1.00}, {"SummerTime", 0.00},
              {"Latitude", 41.54}, {"Longitude", -12.29},
              {"GregorianStart", 1582.1015}}}}};
+}
+
+nlohmann::json PairFromStandardInput() {
+  if (isatty(STDIN_FILENO)) return SamplePair();
+  return ReadJson(std::cin, "standard input");
 }
 
 }  // namespace vyn::cli

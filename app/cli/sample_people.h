@@ -8,4 +8,7 @@ namespace vyn::cli {
 // they take an orb set of the language.
 nlohmann::json SamplePair();
 
+// The input document on standard input; at a terminal, the sample pair.
+nlohmann::json PairFromStandardInput();
+
 }  // namespace vyn::cli

@@ -1,14 +1,6 @@
 #include "app/cli/wheel_command.h"
 
-#include <unistd.h>
-
-#include <QGuiApplication>
-#include <QImage>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <charconv>
 #include <iostream>
@@ -16,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/cli/console.h"
+#include "app/cli/drawing_output.h"
 #include "app/cli/json_reader.h"
 #include "app/cli/sample_people.h"
 #include "app/cli/synastry.h"
@@ -34,7 +27,6 @@ using core::EInputError;
 using nlohmann::json;
 
 enum class TWheelLayout { wlSingle, wlDouble, wlTwin };
-enum class TFileFormat { ffPng, ffSvg, ffPdf };
 
 constexpr int kDefaultSize = 600;
 constexpr int kMinSize = 64;
@@ -66,19 +58,6 @@ TWheelLayout ParseLayout(const std::string& text) {
   throw EInputError("--layout", "must be single, double or twin");
 }
 
-TFileFormat FormatOf(const std::string& path) {
-  std::string lower = path;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  auto endsWith = [&lower](const std::string& end) {
-    return lower.size() > end.size() && lower.compare(lower.size() - end.size(), end.size(), end) == 0;
-  };
-  if (endsWith(".png")) return TFileFormat::ffPng;
-  if (endsWith(".svg")) return TFileFormat::ffSvg;
-  if (endsWith(".pdf")) return TFileFormat::ffPdf;
-  throw EInputError("--out", "must name a .png, .svg or .pdf file");
-}
-
 TWheelOptions ParseOptions(const std::vector<std::string>& args) {
   TWheelOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -92,31 +71,10 @@ TWheelOptions ParseOptions(const std::vector<std::string>& args) {
   }
   if (options.out.empty() && !options.json)
     throw EInputError("--out", "names the file to draw (or --json asks for the layout alone)");
-  if (!options.out.empty()) options.format = FormatOf(options.out);
+  if (!options.out.empty()) options.format = FileFormatOf(options.out);
   if (options.json && options.layout == TWheelLayout::wlTwin)
     throw EInputError("--json", "describes a single or double wheel, not the twin layout");
   return options;
-}
-
-json ReadInput() {
-  if (isatty(STDIN_FILENO)) return SamplePair();
-  return ReadJson(std::cin, "standard input");
-}
-
-// Qt's own notes (a missing runtime directory and the like) are no business
-// of the command line's caller; only its failures are told, on one line.
-void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) PrintError(message.toStdString());
-}
-
-// The program draws without a screen: Qt's offscreen platform, whatever the
-// environment names.
-std::unique_ptr<QGuiApplication> StartGui() {
-  qInstallMessageHandler(QtMessage);
-  static int argc = 3;
-  static char name[] = "vyn-cli", option[] = "-platform", platform[] = "offscreen";
-  static char* argv[] = {name, option, platform, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 // ---- the layout as JSON -----------------------------------------------------
@@ -179,60 +137,10 @@ void DrawWheels(QPainter& painter, const std::vector<TPlacedWheel>& wheels) {
   }
 }
 
-// One pixel of the wheel is one pixel at 96 dots per inch in SVG and PDF.
-constexpr int kResolution = 96;
-
-// Written through a temporary file that replaces FILE only when complete.
 void WriteFile(const TWheelOptions& options, const QSize& size,
                const std::vector<TPlacedWheel>& wheels) {
-  const QString path = QString::fromStdString(options.out);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    throw EOutputError(options.out + ": cannot be written: " + file.errorString().toStdString());
-  bool drawn = false;
-  switch (options.format) {
-    case TFileFormat::ffPng: {
-      QImage image(size, QImage::Format_ARGB32_Premultiplied);
-      if (image.isNull()) throw EOutputError(options.out + ": no memory for the picture");
-      image.fill(Qt::white);
-      QPainter painter(&image);
-      DrawWheels(painter, wheels);
-      painter.end();
-      drawn = image.save(&file, "PNG");
-      break;
-    }
-    case TFileFormat::ffSvg: {
-      QSvgGenerator svg;
-      svg.setOutputDevice(&file);
-      svg.setSize(size);
-      svg.setViewBox(QRect(QPoint(0, 0), size));
-      svg.setResolution(kResolution);
-      svg.setTitle(QStringLiteral("Chart wheel"));
-      QPainter painter;
-      drawn = painter.begin(&svg);
-      if (drawn) {
-        DrawWheels(painter, wheels);
-        drawn = painter.end();
-      }
-      break;
-    }
-    case TFileFormat::ffPdf: {
-      QPdfWriter pdf(&file);
-      pdf.setResolution(kResolution);
-      pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / kResolution, QPageSize::Point));
-      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-      pdf.setTitle(QStringLiteral("Chart wheel"));
-      QPainter painter;
-      drawn = painter.begin(&pdf);
-      if (drawn) {
-        DrawWheels(painter, wheels);
-        drawn = painter.end();
-      }
-      break;
-    }
-  }
-  if (!drawn || !file.commit())
-    throw EOutputError(options.out + ": cannot be written: " + file.errorString().toStdString());
+  WriteDrawing(options.out, options.format, size, QStringLiteral("Chart wheel"),
+               [&wheels](QPainter& painter) { DrawWheels(painter, wheels); });
 }
 
 void PrepareWheel(TWheel& wheel, THoroscope& chart, bool bw) {
@@ -275,11 +183,11 @@ int WheelCommand(const std::vector<std::string>& args) {
   session.Tables();
   const std::string orbSet = session.Language().GetToken(core::kSynastryOrbSetToken);
   session.CheckOrbSet(orbSet, "orb set");
-  const TSynastry synastry = RunSynastry(ReadInput(), session, orbSet);
+  const TSynastry synastry = RunSynastry(PairFromStandardInput(), session, orbSet);
   if (options.layout != TWheelLayout::wlSingle && synastry.charts.Count() < 2)
     throw EInputError("charts", "the double and twin layouts need two charts");
 
-  const auto gui = StartGui();
+  const auto gui = StartOffscreenGui();
   try {
     EnsureWheelFont();
   } catch (const std::runtime_error& e) {
