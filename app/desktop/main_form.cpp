@@ -20,6 +20,9 @@
 #include <algorithm>
 
 #include "app/desktop/app_icons.h"
+#include "app/desktop/graphs/comp_graph.h"
+#include "app/desktop/graphs/degree_dial_win.h"
+#include "app/desktop/graphs/em_graph.h"
 #include "app/desktop/message_boxes.h"
 #include "app/desktop/program.h"
 #include "app/desktop/settings_qt.h"
@@ -255,6 +258,11 @@ void TMainForm::Execute(ECommand command) {
     case C::cmAspectGrid: return ShowView(EView::vwAspects);
     case C::cmSymbols: return ShowView(EView::vwSymbols);
     case C::cmNameList: return ShowView(EView::vwNames);
+    case C::cmCompatibilityGraph: return ShowCompatibilityGraph();
+    case C::cmElementGraph: return ShowElementGraph();
+    case C::cmDial30: return DisplayDegreeDial(30);
+    case C::cmDial60: return DisplayDegreeDial(60);
+    case C::cmDial90: return DisplayDegreeDial(90);
     case C::cmTile: return SetChildState(1);
     case C::cmCascade: return SetChildState(2);
     case C::cmMinimizeAll: return SetChildState(3);
@@ -420,6 +428,7 @@ void TMainForm::ShowWheelWin() {
   auto* view = static_cast<TWheelView*>(info.make(program_));
   const int loaded = program_.LoadedCount();
   if (loaded > 2) view->WheelWin()->SetLayout(loaded);  // one wheel for each person
+  AddGraphPages(view);
   QMdiSubWindow* frame = AddFrame(EView::vwWheel, view);
   WindowPlacement placement = program_.Setup().Placement(info.window);
   if (!placement.Valid || placement.Bounds.Width <= kNarrowestWheelView) {
@@ -431,6 +440,54 @@ void TMainForm::ShowWheelWin() {
   if (!frame->isMaximized() && !frame->isMinimized()) frame->show();
   area_->setActiveSubWindow(frame);
   setUpdatesEnabled(true);
+}
+
+void TMainForm::AddGraphPages(TWheelView* view) {
+  TGraphServices graphServices;
+  graphServices.playClip = services_.playClip;
+  view->SetPageWindow(TWheelView::pgCompatibility, new TCompGraph(program_, graphServices));
+  view->SetPageWindow(TWheelView::pgElements, new TEMGraph(program_));
+}
+
+void TMainForm::ShowCompatibilityGraph() {
+  ShowWheelWin();
+  if (TWheelView* view = WheelView()) view->ShowPage(TWheelView::pgCompatibility);
+}
+
+void TMainForm::ShowElementGraph() {
+  ShowWheelWin();
+  if (TWheelView* view = WheelView()) view->ShowPage(TWheelView::pgElements);
+}
+
+namespace {
+
+std::size_t DialIndex(int angle) { return angle == 30 ? 0 : angle == 90 ? 2 : 1; }
+
+}  // namespace
+
+QWidget* TMainForm::DegreeDial(int angle) const {
+  const QMdiSubWindow* frame = dials_[DialIndex(angle)];
+  return frame ? frame->widget() : nullptr;
+}
+
+void TMainForm::DisplayDegreeDial(int angle) {
+  QPointer<QMdiSubWindow>& frame = dials_[DialIndex(angle)];
+  if (!frame) {
+    const bool maximised = FirstChildMaximised();
+    auto* dial = new TDegreeDial(program_, angle);
+    frame = area_->addSubWindow(dial);
+    frame->setAttribute(Qt::WA_DeleteOnClose);  // the pointer clears itself
+    frame->setWindowIcon(AppIcon());
+    frame->setWindowTitle(dial->windowTitle());
+    connect(dial, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
+    const WindowPlacement& placement = program_.Setup().Placement(wiDDial);
+    if (placement.Valid) ApplyPlacement(frame, placement);
+    if (maximised) frame->showMaximized();
+    else frame->show();
+  }
+  if (frame->isMinimized()) frame->showNormal();
+  area_->setActiveSubWindow(frame);
+  frame->widget()->update();
 }
 
 // ---- start and end ---------------------------------------------------------------

@@ -77,6 +77,15 @@ class TMainForm : public QMainWindow {
   // saved place or in the right half of the document area.
   void ShowWheelWin();
   TWheelView* WheelView() const;
+  // The wheel view on its compatibility page (EPage 1) or its element and
+  // modality page (2).
+  void ShowCompatibilityGraph();
+  void ShowElementGraph();
+  // The dial window of `angle` (30, 60 or 90): created when it is not open,
+  // then brought to the front.
+  void DisplayDegreeDial(int angle);
+  // The dial window of `angle` while it is open, else nullptr.
+  QWidget* DegreeDial(int angle) const;
   QMdiArea* DocumentArea() const { return area_; }
 
   // After the start-up: the check marks of the settings, the placement of
@@ -106,6 +115,7 @@ class TMainForm : public QMainWindow {
   QMdiSubWindow* AddFrame(EView view, QWidget* widget);
   bool FirstChildMaximised() const;
   QRect VisibleDesktop() const;
+  void AddGraphPages(TWheelView* view);
 
   TProgram& program_;
   TMainServices services_;
@@ -115,6 +125,7 @@ class TMainForm : public QMainWindow {
   std::map<EMenu, QMenu*> menus_;
   std::array<QAction*, kLanguageItems> languageActions_{};
   std::array<QPointer<QMdiSubWindow>, kViewCount> views_{};
+  std::array<QPointer<QMdiSubWindow>, 3> dials_{};  // 30, 60, 90 degrees
   TSystemSettings loadedSystem_;  // as the settings file gave them
   bool startUpFinished_ = false;
 };

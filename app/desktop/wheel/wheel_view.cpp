@@ -69,6 +69,13 @@ TWheelView::TWheelView(TProgram& program, QWidget* parent)
 
 QWidget* TWheelView::Page(int index) const { return notebook_->widget(index); }
 
+void TWheelView::SetPageWindow(int index, QWidget* window) {
+  QWidget* page = Page(index);
+  if (!page || !window) return;
+  window->setParent(page);
+  page->layout()->addWidget(window);
+}
+
 void TWheelView::ShowPage(int index) {
   if (index < 0 || index >= kPageCount) return;
   tabSet_->setCurrentIndex(index);

@@ -30,6 +30,8 @@ class TWheelView : public QWidget {
   QWidget* Page(int index) const;
   TPlacementKeeper* Placement() const { return placement_; }
 
+  // Places `window` on page `index` (EPage), filling it; the page owns it.
+  void SetPageWindow(int index, QWidget* window);
   // Shows page `index` (EPage) with its tab.
   void ShowPage(int index);
   void Retranslate();
