@@ -1,0 +1,318 @@
+// The graph windows in the main window with two people: the View menu opens
+// the wheel view's graph pages and the degree dials; presses on the graphs
+// open the menu of a bar's contacts or the text window with the texts of
+// their codes, expanded for the right person and partner; a language switch
+// re-captions them. Pictures of each go to /tmp/vyn_graphs.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QLabel>
+#include <QtTest/QTest>
+#include <functional>
+
+#include "app/desktop/graphs/comp_graph.h"
+#include "app/desktop/graphs/degree_dial_win.h"
+#include "app/desktop/graphs/em_graph.h"
+#include "app/desktop/graphs/graph_texts.h"
+#include "app/desktop/graphs/interp_form.h"
+#include "app/desktop/program.h"
+#include "graphics/graphs/aspect_meter.h"
+#include "graphics/graphs/bar_graph_widget.h"
+#include "graphics/graphs/compatibility_widget.h"
+#include "graphics/graphs/dial_widget.h"
+#include "graphics/graphs/graph_pictures.h"
+#include "graphics/graphs/press_codes.h"
+#include "tests/desktop/wheel/wheel_window_fixture.h"
+
+namespace vyn::desktop::testing {
+namespace {
+
+const QString kPictures = QStringLiteral("/tmp/vyn_graphs/");
+
+void Save(QWidget& widget, const QString& name) {
+  QDir().mkpath(kPictures);
+  widget.grab().save(kPictures + name + QStringLiteral(".png"));
+}
+
+QPoint Centre(const TWheelRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// What a modal window showed while `press` ran: the text window, or the
+// text of a message box; the window is closed after it was looked at.
+struct TModalSeen {
+  bool textWindow = false;
+  QString keyword, text, message;
+  bool keywordBar = false, gauge = false, video = false;
+  int gaugeValue = -1;
+};
+
+TModalSeen RunModal(const std::function<void()>& press, const QString& picture = {}) {
+  TModalSeen seen;
+  QTimer::singleShot(0, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* form = qobject_cast<TfrmInterp*>(modal)) {
+      seen.textWindow = true;
+      seen.keyword = form->Keyword();
+      seen.text = form->Text();
+      seen.keywordBar = form->KeywordBar()->isVisible();
+      seen.gauge = form->Meter()->isVisible();
+      seen.gaugeValue = form->Meter()->Progress();
+      seen.video = form->VideoPanel()->isVisible();
+      if (!picture.isEmpty()) Save(*form, picture);
+      form->reject();
+    } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      seen.message = box->text();
+      box->reject();
+    }
+  });
+  press();
+  return seen;
+}
+
+class GraphWindowsTest : public WheelMainFormTest {
+ protected:
+  void SetUp() override {
+    WheelMainFormTest::SetUp();
+    StartMainWindow(People(2));
+  }
+  TCompGraph& CompGraph() {
+    form_->Action(ECommand::cmCompatibilityGraph)->trigger();
+    QApplication::processEvents();
+    auto* graph = form_->WheelView()->findChild<TCompGraph*>();
+    EXPECT_NE(graph, nullptr);
+    return *graph;
+  }
+  TEMGraph& EMGraph() {
+    form_->Action(ECommand::cmElementGraph)->trigger();
+    QApplication::processEvents();
+    auto* graph = form_->WheelView()->findChild<TEMGraph*>();
+    EXPECT_NE(graph, nullptr);
+    return *graph;
+  }
+  // The expected text of `code` for a person and a partner.
+  QString Expected(const std::string& code, int person, int partner) {
+    const std::optional<TInterpRecord> record = LookUpText(*program_, code);
+    if (!record) return {};
+    return ExpandedText(*program_, *record, program_->Chart(person), &program_->Chart(partner));
+  }
+};
+
+TEST_F(GraphWindowsTest, TheViewMenuOpensTheGraphPagesOfTheWheelViewWithThePair) {
+  for (ECommand c : {ECommand::cmCompatibilityGraph, ECommand::cmElementGraph,
+                     ECommand::cmDial30, ECommand::cmDial60, ECommand::cmDial90})
+    EXPECT_TRUE(form_->Action(c)->isEnabled());
+  TCompGraph& comp = CompGraph();
+  EXPECT_EQ(form_->WheelView()->Notebook()->currentIndex(), TWheelView::pgCompatibility);
+  EXPECT_TRUE(comp.isVisible());
+  const TCompatibility& graph = comp.Compatibility1()->Graph();
+  ASSERT_NE(graph.Horoscope1(), nullptr);
+  EXPECT_EQ(graph.HeaderName(1), "ANNA " + QString::fromStdString(program_->Chart(1).LastName()).toUpper().toStdString());
+  EXPECT_GT(graph.Scores().OverallHarmony() + graph.Scores().OverallTension(), 0);
+  EXPECT_EQ(comp.windowTitle(), program_->Token(1270));
+  Save(*form_, QStringLiteral("main_compatibility"));
+  Save(comp, QStringLiteral("compatibility"));
+
+  TEMGraph& em = EMGraph();
+  EXPECT_EQ(form_->WheelView()->Notebook()->currentIndex(), TWheelView::pgElements);
+  EXPECT_TRUE(em.Element1()->isVisible());
+  EXPECT_TRUE(em.Modality1()->isVisible());
+  EXPECT_GT(em.Element1()->Graph().Counts().Points(2, 1) + em.Element1()->Graph().Counts().Points(2, 2), 0);
+  EXPECT_LT(em.Modality1()->geometry().bottom(), em.Panel1()->geometry().top());
+  EXPECT_LT(em.Panel1()->geometry().bottom(), em.Element1()->geometry().top());
+  Save(em, QStringLiteral("elements"));
+  // One wheel view for both pages.
+  EXPECT_EQ(form_->DocumentArea()->subWindowList().size(), 1);
+}
+
+TEST_F(GraphWindowsTest, ADialOpensOnceAtEachAngleWithTheFirstPersonAndThePartner) {
+  for (const auto& [angle, command] : {std::pair{30, ECommand::cmDial30},
+                                       std::pair{60, ECommand::cmDial60},
+                                       std::pair{90, ECommand::cmDial90}}) {
+    SCOPED_TRACE(angle);
+    form_->Action(command)->trigger();
+    QApplication::processEvents();
+    auto* dial = qobject_cast<TDegreeDial*>(form_->DegreeDial(angle));
+    ASSERT_NE(dial, nullptr);
+    EXPECT_EQ(dial->Angle(), angle);
+    EXPECT_EQ(dial->DDial1()->Dial().Horoscope(), &program_->Chart(1));
+    EXPECT_TRUE(dial->DDial1()->Dial().ChartsShown());
+    EXPECT_EQ(dial->windowTitle(), DialCaption(*program_, angle));
+    EXPECT_TRUE(dial->windowTitle().startsWith(program_->Token(1022)));
+    EXPECT_GE(dial->width(), 550);
+    Save(*dial, QStringLiteral("dial%1").arg(angle));
+    form_->Action(command)->trigger();
+    EXPECT_EQ(form_->DegreeDial(angle), dial);
+  }
+  EXPECT_EQ(form_->DocumentArea()->subWindowList().size(), 3);
+  // Closing a dial clears its place; the command opens a new one.
+  form_->DegreeDial(30)->parentWidget()->close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(form_->DegreeDial(30), nullptr);
+  form_->Action(ECommand::cmDial30)->trigger();
+  EXPECT_NE(form_->DegreeDial(30), nullptr);
+  Save(*form_, QStringLiteral("main_dials"));
+}
+
+TEST_F(GraphWindowsTest, ABarPressOffersTheTextsOfItsContactsAndEachOpensItsOwn) {
+  TCompGraph& comp = CompGraph();
+  TCompatibilityWidget& widget = *comp.Compatibility1();
+  widget.Graph().Layout(ToWheelRect(widget.rect()));
+  // The first row of person 1 with contacts in harmony.
+  int row = 0;
+  for (int r = 1; r <= kScoreCount && !row; ++r)
+    if (!widget.Graph().Scores().Person(1).harmonyEntries[kRowScoreIndex[r]].empty()) row = r;
+  ASSERT_NE(row, 0);
+  const std::vector<TScoreEntry>& entries =
+      widget.Graph().Scores().Person(1).harmonyEntries[kRowScoreIndex[row]];
+  std::vector<std::size_t> withText;
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    if (LookUpText(*program_, entries[i].key)) withText.push_back(i);
+  ASSERT_FALSE(withText.empty()) << entries.front().key;
+
+  const QPoint bar = Centre(widget.Graph().Geometry().panels[0].rows[row].harmonyBack);
+  QTest::mouseMove(&widget, bar);
+  EXPECT_EQ(widget.cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_TRUE(widget.Hover().on);
+  QTest::mouseClick(&widget, Qt::LeftButton, {}, bar);
+  QMenu& menu = *comp.PopupMenu();
+  ASSERT_TRUE(menu.isVisible());
+  ASSERT_EQ(menu.actions().size(), static_cast<int>(withText.size()));
+  Save(*form_, QStringLiteral("compatibility_menu"));
+  // Every item opens the text of its own contact, with its score on the gauge.
+  for (std::size_t k = 0; k < withText.size(); ++k) {
+    const TScoreEntry& entry = entries[withText[k]];
+    SCOPED_TRACE(entry.key);
+    const TModalSeen seen = RunModal([&] { menu.actions()[static_cast<int>(k)]->trigger(); },
+                                     k == 0 ? QStringLiteral("text_contact") : QString());
+    ASSERT_TRUE(seen.textWindow);
+    EXPECT_EQ(seen.keyword, QString::fromStdString(LookUpText(*program_, entry.key)->Title));
+    EXPECT_EQ(seen.text, Expected(entry.key, 1, 2));
+    EXPECT_TRUE(seen.keywordBar);
+    EXPECT_TRUE(seen.gauge);
+    EXPECT_EQ(seen.gaugeValue, std::stoi(entry.score));
+  }
+  menu.hide();
+}
+
+TEST_F(GraphWindowsTest, TheOverallHarmonyBarOpensItsLevelTextAboutBothPeople) {
+  TCompGraph& comp = CompGraph();
+  TCompatibilityWidget& widget = *comp.Compatibility1();
+  widget.Graph().Layout(ToWheelRect(widget.rect()));
+  const std::string code = OverallCode(true, widget.Graph().Scores().OverallHarmony());
+  ASSERT_TRUE(LookUpText(*program_, code)) << code;
+  const TModalSeen seen = RunModal(
+      [&] {
+        QTest::mouseClick(&widget, Qt::LeftButton, {},
+                          Centre(widget.Graph().Geometry().harmonyBack));
+      },
+      QStringLiteral("text_overall"));
+  ASSERT_TRUE(seen.textWindow) << seen.message.toStdString();
+  EXPECT_EQ(seen.text, Expected(code, 1, 2));
+  EXPECT_FALSE(seen.text.contains(QStringLiteral("%X")));
+  EXPECT_FALSE(seen.text.contains(QStringLiteral("%Z")));
+  const std::string raw = LookUpText(*program_, code)->TextK;
+  if (raw.find("%X") != std::string::npos) {
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("Anna")));
+  }
+  if (raw.find("%Z") != std::string::npos) {
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("Ben")));
+  }
+  EXPECT_FALSE(seen.keywordBar);
+  EXPECT_FALSE(seen.gauge);
+}
+
+TEST_F(GraphWindowsTest, AGlyphButtonOpensTheRowTextWithItsLevelTextAndTheVenusClip) {
+  TCompGraph& comp = CompGraph();
+  TCompatibilityWidget& widget = *comp.Compatibility1();
+  widget.Graph().Layout(ToWheelRect(widget.rect()));
+  const TPersonScores& person = widget.Graph().Scores().Person(2);
+  const TGlyphCodes codes = GlyphButtonCodes(1, person.harmonyPercent[4], person.tensionPercent[4]);
+  const TModalSeen seen = RunModal([&] {
+    QTest::mouseClick(&widget, Qt::LeftButton, {},
+                      Centre(widget.Graph().Geometry().rightGlyphButtons[1]));
+  });
+  if (!LookUpText(*program_, codes.code)) {
+    EXPECT_FALSE(seen.message.isEmpty());
+    return;
+  }
+  ASSERT_TRUE(seen.textWindow);
+  QString expected = Expected(codes.code, 2, 1);
+  if (LookUpText(*program_, codes.level)) expected += QLatin1Char('\n') + Expected(codes.level, 2, 1);
+  EXPECT_EQ(seen.text, expected);
+  EXPECT_TRUE(seen.video);
+  EXPECT_FALSE(seen.gauge);
+}
+
+TEST_F(GraphWindowsTest, AnElementBarPressNamesTheOtherPersonAsThePartner) {
+  TEMGraph& em = EMGraph();
+  TBarGraphWidget& widget = *em.Element1();
+  widget.Graph().Layout(ToWheelRect(widget.rect()));
+  // The first element bar of person 1 (Air).
+  const int points = static_cast<int>(widget.Graph().Counts().Points(1, 1));
+  const TBarCodes codes =
+      BarPressCodes(TBarGraphKind::bkElement, 1, points, widget.Graph().Counts().Points(2, 1));
+  ASSERT_TRUE(LookUpText(*program_, codes.code)) << codes.code;
+  ASSERT_TRUE(LookUpText(*program_, codes.second)) << codes.second;
+  const TModalSeen seen = RunModal(
+      [&] {
+        QTest::mouseClick(&widget, Qt::LeftButton, {},
+                          Centre(widget.Graph().Geometry().panels[0].backs[1]));
+      },
+      QStringLiteral("text_element"));
+  ASSERT_TRUE(seen.textWindow);
+  EXPECT_EQ(seen.keyword, QString::fromStdString(LookUpText(*program_, codes.code)->Title));
+  EXPECT_EQ(seen.text, Expected(codes.code, 1, 1) + QLatin1Char('\n') + Expected(codes.second, 1, 2));
+  if (LookUpText(*program_, codes.second)->TextK.find("%Z") != std::string::npos) {
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("Ben")));
+  }
+  EXPECT_FALSE(seen.gauge);
+}
+
+TEST_F(GraphWindowsTest, TheHelpButtonsShowTheirMemosAndAPressHidesThem) {
+  TCompGraph& comp = CompGraph();
+  comp.Panel1()->Button()->click();
+  EXPECT_TRUE(comp.Memo1()->isVisible());
+  EXPECT_LE(comp.Memo1()->geometry().bottom(), comp.Panel1()->geometry().top());
+  EXPECT_FALSE(comp.Memo1()->toPlainText().isEmpty());
+  Save(comp, QStringLiteral("compatibility_help"));
+  QTest::mouseClick(comp.Compatibility1(), Qt::RightButton);
+  EXPECT_FALSE(comp.Memo1()->isVisible());
+
+  TEMGraph& em = EMGraph();
+  em.Panel1()->Button()->click();
+  EXPECT_TRUE(em.Memo2()->isVisible());
+  em.Panel2()->Button()->click();
+  EXPECT_FALSE(em.Memo2()->isVisible());
+  EXPECT_TRUE(em.Memo1()->isVisible());
+  Save(em, QStringLiteral("elements_help"));
+  QTest::mouseClick(em.Modality1(), Qt::RightButton);
+  EXPECT_FALSE(em.Memo1()->isVisible());
+}
+
+TEST_F(GraphWindowsTest, ALanguageSwitchReCaptionsTheGraphWindows) {
+  TCompGraph& comp = CompGraph();
+  TEMGraph& em = EMGraph();
+  form_->Action(ECommand::cmDial60)->trigger();
+  form_->ApplyLanguage("DK");
+  QApplication::processEvents();
+  EXPECT_EQ(comp.windowTitle(), program_->Token(1270));
+  EXPECT_EQ(comp.Panel1()->Caption()->text(), program_->Token(1280));
+  EXPECT_EQ(QString::fromStdString(comp.Compatibility1()->Graph().HarmonyLabel), program_->Token(1278));
+  EXPECT_EQ(em.windowTitle(), program_->Token(1250));
+  EXPECT_EQ(QString::fromStdString(em.Element1()->Graph().Title), program_->Token(1251));
+  EXPECT_EQ(QString::fromStdString(em.Modality1()->Graph().Caption(3)), program_->Token(1259));
+  EXPECT_EQ(form_->DegreeDial(60)->windowTitle(), DialCaption(*program_, 60));
+  Save(em, QStringLiteral("elements_dk"));
+}
+
+}  // namespace
+}  // namespace vyn::desktop::testing
