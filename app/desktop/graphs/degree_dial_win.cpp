@@ -49,6 +49,7 @@ void TDegreeDial::resizeEvent(QResizeEvent*) {
 }
 
 void TDegreeDial::showEvent(QShowEvent* event) {
+  dDial1_->setGeometry(10, 5, width() - 35, height() - 45);
   dDial1_->Dial().SetHoroscope(&program_.Chart(1));
   QWidget::showEvent(event);
 }

@@ -58,6 +58,7 @@ TfrmInterp::TfrmInterp(const TProgram& program, QWidget* mainWindow)
 
   memo2_->setObjectName(QStringLiteral("Memo2"));
   memo2_->setReadOnly(true);
+  memo2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the text wraps
   QFont font = memo2_->font();
   font.setPixelSize(13);
   memo2_->setFont(font);

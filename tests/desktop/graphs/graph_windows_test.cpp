@@ -148,6 +148,8 @@ TEST_F(GraphWindowsTest, ADialOpensOnceAtEachAngleWithTheFirstPersonAndThePartne
     EXPECT_EQ(dial->windowTitle(), DialCaption(*program_, angle));
     EXPECT_TRUE(dial->windowTitle().startsWith(program_->Token(1022)));
     EXPECT_GE(dial->width(), 550);
+    // The dial fills the window but for its margins.
+    EXPECT_EQ(dial->DDial1()->geometry(), QRect(10, 5, dial->width() - 35, dial->height() - 45));
     Save(*dial, QStringLiteral("dial%1").arg(angle));
     form_->Action(command)->trigger();
     EXPECT_EQ(form_->DegreeDial(angle), dial);
