@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <array>
 #include <exception>
 
@@ -48,6 +49,13 @@ TCompGraph::TCompGraph(TProgram& program, TGraphServices services, QWidget* pare
   connect(panel1_, &THelpPanel::helpPressed, this, &TCompGraph::ToggleHelp);
   connect(panel1_, &THelpPanel::clicked, memo1_, &QWidget::hide);
   connect(&program_, &TProgram::LanguageChanged, this, &TCompGraph::Retranslate);
+  // A changed pair (another person loaded, a chart recalculated) is taken
+  // over once the changes of one step are through.
+  refresh_ = new QTimer(this);
+  refresh_->setSingleShot(true);
+  refresh_->setInterval(0);
+  connect(refresh_, &QTimer::timeout, this, &TCompGraph::Initialise);
+  connect(&program_, &TProgram::ChartsChanged, refresh_, qOverload<>(&QTimer::start));
   Initialise();
 }
 

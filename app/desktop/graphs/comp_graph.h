@@ -14,6 +14,7 @@
 
 class QMenu;
 class QPlainTextEdit;
+class QTimer;
 
 namespace vyn {
 class TCompatibilityWidget;
@@ -64,6 +65,7 @@ class TCompGraph : public QWidget {
   THelpPanel* panel1_;
   QPlainTextEdit* memo1_;
   QMenu* pMenu_;
+  QTimer* refresh_;
   // The last press and what it shows.
   TBarPress press_;
   std::string code_, alternative_, levelCode_;

@@ -1,6 +1,7 @@
 #include "app/desktop/graphs/em_graph.h"
 
 #include <QPlainTextEdit>
+#include <QTimer>
 
 #include "app/desktop/graphs/interp_form.h"
 #include "app/desktop/program.h"
@@ -47,6 +48,12 @@ TEMGraph::TEMGraph(TProgram& program, QWidget* parent)
   connect(panel1_, &THelpPanel::clicked, memo2_, &QWidget::hide);
   connect(panel2_, &THelpPanel::clicked, memo1_, &QWidget::hide);
   connect(&program_, &TProgram::LanguageChanged, this, &TEMGraph::Retranslate);
+  // A changed pair is counted again once the changes of one step are through.
+  auto* refresh = new QTimer(this);
+  refresh->setSingleShot(true);
+  refresh->setInterval(0);
+  connect(refresh, &QTimer::timeout, this, &TEMGraph::Initialise);
+  connect(&program_, &TProgram::ChartsChanged, refresh, qOverload<>(&QTimer::start));
   Initialise();
 }
 

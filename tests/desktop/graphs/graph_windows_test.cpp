@@ -300,6 +300,21 @@ TEST_F(GraphWindowsTest, TheHelpButtonsShowTheirMemosAndAPressHidesThem) {
   EXPECT_FALSE(em.Memo1()->isVisible());
 }
 
+TEST_F(GraphWindowsTest, TheGraphPagesFollowAChangedPair) {
+  TCompGraph& comp = CompGraph();
+  TEMGraph& em = EMGraph();
+  const TCompatibility& graph = comp.Compatibility1()->Graph();
+  const double harmonyBefore = graph.Scores().OverallHarmony();
+  // The second slot becomes a copy of the first person.
+  program_->Chart(2).Assign(program_->Chart(1));
+  QApplication::processEvents();
+  EXPECT_EQ(graph.HeaderName(2), graph.HeaderName(1));
+  EXPECT_NE(graph.Scores().OverallHarmony(), harmonyBefore);
+  for (int bar = 1; bar <= 4; ++bar)
+    EXPECT_DOUBLE_EQ(em.Element1()->Graph().Counts().Points(2, bar),
+                     em.Element1()->Graph().Counts().Points(1, bar)) << bar;
+}
+
 TEST_F(GraphWindowsTest, ALanguageSwitchReCaptionsTheGraphWindows) {
   TCompGraph& comp = CompGraph();
   TEMGraph& em = EMGraph();
