@@ -26,6 +26,9 @@
 #include "app/desktop/graphs/graph_texts.h"
 #include "app/desktop/graphs/interp_form.h"
 #include "app/desktop/program.h"
+#include "data/data_collection.h"
+#include "data/sqlite_connection.h"
+#include "data/vyn_database.h"
 #include "graphics/graphs/aspect_meter.h"
 #include "graphics/graphs/bar_graph_widget.h"
 #include "graphics/graphs/compatibility_widget.h"
@@ -97,6 +100,25 @@ class GraphWindowsTest : public WheelMainFormTest {
     auto* graph = form_->WheelView()->findChild<TEMGraph*>();
     EXPECT_NE(graph, nullptr);
     return *graph;
+  }
+  // Gives the record of `code` in the test's own database the text `text`,
+  // adding the record when there is none.
+  void SetStoredText(const std::string& code, const std::string& text) {
+    TDataCollection& tables = program_->Tables();
+    const std::string table = "\"" + tables.Table(TTableRole::trInterpretation).TableName() + "\"";
+    if (!LookUpText(*program_, code))
+      tables.Database().Connection().Execute("INSERT INTO " + table +
+                                             " (Code, Title, MTitle, TextK) VALUES ('" + code +
+                                             "', '" + code + "', '', '')");
+    tables.Database().Connection().Execute("UPDATE " + table + " SET TextK = '" + text +
+                                           "' WHERE Code = '" + code + "'");
+  }
+  // Takes the record of `code` out of sight by renaming it.
+  void HideStoredText(const std::string& code) {
+    TDataCollection& tables = program_->Tables();
+    tables.Database().Connection().Execute(
+        "UPDATE \"" + tables.Table(TTableRole::trInterpretation).TableName() +
+        "\" SET Code = 'hidden-' || Code WHERE Code = '" + code + "'");
   }
   // The expected text of `code` for a person and a partner.
   QString Expected(const std::string& code, int person, int partner) {
@@ -184,6 +206,7 @@ TEST_F(GraphWindowsTest, ABarPressOffersTheTextsOfItsContactsAndEachOpensItsOwn)
   QTest::mouseMove(&widget, bar);
   EXPECT_EQ(widget.cursor().shape(), Qt::PointingHandCursor);
   EXPECT_TRUE(widget.Hover().on);
+  Save(widget, QStringLiteral("compatibility_hover"));
   QTest::mouseClick(&widget, Qt::LeftButton, {}, bar);
   QMenu& menu = *comp.PopupMenu();
   ASSERT_TRUE(menu.isVisible());
@@ -193,11 +216,12 @@ TEST_F(GraphWindowsTest, ABarPressOffersTheTextsOfItsContactsAndEachOpensItsOwn)
   for (std::size_t k = 0; k < withText.size(); ++k) {
     const TScoreEntry& entry = entries[withText[k]];
     SCOPED_TRACE(entry.key);
+    SetStoredText(entry.key, "%X meets %Z.");
     const TModalSeen seen = RunModal([&] { menu.actions()[static_cast<int>(k)]->trigger(); },
                                      k == 0 ? QStringLiteral("text_contact") : QString());
     ASSERT_TRUE(seen.textWindow);
     EXPECT_EQ(seen.keyword, QString::fromStdString(LookUpText(*program_, entry.key)->Title));
-    EXPECT_EQ(seen.text, Expected(entry.key, 1, 2));
+    EXPECT_EQ(seen.text, QStringLiteral("Anna meets Ben."));
     EXPECT_TRUE(seen.keywordBar);
     EXPECT_TRUE(seen.gauge);
     EXPECT_EQ(seen.gaugeValue, std::stoi(entry.score));
@@ -211,6 +235,7 @@ TEST_F(GraphWindowsTest, TheOverallHarmonyBarOpensItsLevelTextAboutBothPeople) {
   widget.Graph().Layout(ToWheelRect(widget.rect()));
   const std::string code = OverallCode(true, widget.Graph().Scores().OverallHarmony());
   ASSERT_TRUE(LookUpText(*program_, code)) << code;
+  SetStoredText(code, "Between %X and %Z.");
   const TModalSeen seen = RunModal(
       [&] {
         QTest::mouseClick(&widget, Qt::LeftButton, {},
@@ -218,16 +243,7 @@ TEST_F(GraphWindowsTest, TheOverallHarmonyBarOpensItsLevelTextAboutBothPeople) {
       },
       QStringLiteral("text_overall"));
   ASSERT_TRUE(seen.textWindow) << seen.message.toStdString();
-  EXPECT_EQ(seen.text, Expected(code, 1, 2));
-  EXPECT_FALSE(seen.text.contains(QStringLiteral("%X")));
-  EXPECT_FALSE(seen.text.contains(QStringLiteral("%Z")));
-  const std::string raw = LookUpText(*program_, code)->TextK;
-  if (raw.find("%X") != std::string::npos) {
-    EXPECT_TRUE(seen.text.contains(QStringLiteral("Anna")));
-  }
-  if (raw.find("%Z") != std::string::npos) {
-    EXPECT_TRUE(seen.text.contains(QStringLiteral("Ben")));
-  }
+  EXPECT_EQ(seen.text, QStringLiteral("Between Anna and Ben."));
   EXPECT_FALSE(seen.keywordBar);
   EXPECT_FALSE(seen.gauge);
 }
@@ -238,20 +254,46 @@ TEST_F(GraphWindowsTest, AGlyphButtonOpensTheRowTextWithItsLevelTextAndTheVenusC
   widget.Graph().Layout(ToWheelRect(widget.rect()));
   const TPersonScores& person = widget.Graph().Scores().Person(2);
   const TGlyphCodes codes = GlyphButtonCodes(1, person.harmonyPercent[4], person.tensionPercent[4]);
+  ASSERT_TRUE(LookUpText(*program_, codes.code)) << codes.code;
+  SetStoredText(codes.code, "%X with %Z.");
+  QString expected = QStringLiteral("Ben with Anna.");
+  if (LookUpText(*program_, codes.level)) {
+    SetStoredText(codes.level, "Levels of %X.");
+    expected += QStringLiteral("\nLevels of Ben.");
+  }
+  // The right glyph button of the Venus row is the second person's.
   const TModalSeen seen = RunModal([&] {
     QTest::mouseClick(&widget, Qt::LeftButton, {},
                       Centre(widget.Graph().Geometry().rightGlyphButtons[1]));
   });
-  if (!LookUpText(*program_, codes.code)) {
-    EXPECT_FALSE(seen.message.isEmpty());
-    return;
-  }
-  ASSERT_TRUE(seen.textWindow);
-  QString expected = Expected(codes.code, 2, 1);
-  if (LookUpText(*program_, codes.level)) expected += QLatin1Char('\n') + Expected(codes.level, 2, 1);
+  ASSERT_TRUE(seen.textWindow) << seen.message.toStdString();
   EXPECT_EQ(seen.text, expected);
   EXPECT_TRUE(seen.video);
   EXPECT_FALSE(seen.gauge);
+  EXPECT_FALSE(seen.keywordBar);
+}
+
+TEST_F(GraphWindowsTest, AnAreaButtonWithoutItsCodeShowsTheAlternativeWithThePersonsExchanged) {
+  TCompGraph& comp = CompGraph();
+  TCompatibilityWidget& widget = *comp.Compatibility1();
+  widget.Graph().Layout(ToWheelRect(widget.rect()));
+  const TAreaCodes codes = AreaButtonCodes(1, comp.Horoscope(1).GetSignCode("VE"),
+                                           comp.Horoscope(2).GetSignCode("VE"));
+  ASSERT_NE(codes.code, codes.alternative) << "the pair has Venus in different signs";
+  ASSERT_TRUE(LookUpText(*program_, codes.alternative)) << codes.alternative;
+  const QPoint button = Centre(widget.Graph().Geometry().areaButtons[1]);
+  SetStoredText(codes.code, "First: %X with %Z.");
+  SetStoredText(codes.alternative, "Second: %X with %Z.");
+  TModalSeen seen = RunModal([&] { QTest::mouseClick(&widget, Qt::LeftButton, {}, button); });
+  EXPECT_EQ(seen.text, QStringLiteral("First: Anna with Ben."));
+  HideStoredText(codes.code);
+  seen = RunModal([&] { QTest::mouseClick(&widget, Qt::LeftButton, {}, button); });
+  EXPECT_EQ(seen.text, QStringLiteral("Second: Ben with Anna."));
+  // Neither code: the information box, no text window.
+  HideStoredText(codes.alternative);
+  seen = RunModal([&] { QTest::mouseClick(&widget, Qt::LeftButton, {}, button); });
+  EXPECT_FALSE(seen.textWindow);
+  EXPECT_EQ(seen.message, program_->Token(1006));
 }
 
 TEST_F(GraphWindowsTest, AnElementBarPressNamesTheOtherPersonAsThePartner) {
@@ -264,6 +306,8 @@ TEST_F(GraphWindowsTest, AnElementBarPressNamesTheOtherPersonAsThePartner) {
       BarPressCodes(TBarGraphKind::bkElement, 1, points, widget.Graph().Counts().Points(2, 1));
   ASSERT_TRUE(LookUpText(*program_, codes.code)) << codes.code;
   ASSERT_TRUE(LookUpText(*program_, codes.second)) << codes.second;
+  SetStoredText(codes.code, "Alone: %X and %Z.");
+  SetStoredText(codes.second, "Together: %X and %Z.");
   const TModalSeen seen = RunModal(
       [&] {
         QTest::mouseClick(&widget, Qt::LeftButton, {},
@@ -272,10 +316,9 @@ TEST_F(GraphWindowsTest, AnElementBarPressNamesTheOtherPersonAsThePartner) {
       QStringLiteral("text_element"));
   ASSERT_TRUE(seen.textWindow);
   EXPECT_EQ(seen.keyword, QString::fromStdString(LookUpText(*program_, codes.code)->Title));
-  EXPECT_EQ(seen.text, Expected(codes.code, 1, 1) + QLatin1Char('\n') + Expected(codes.second, 1, 2));
-  if (LookUpText(*program_, codes.second)->TextK.find("%Z") != std::string::npos) {
-    EXPECT_TRUE(seen.text.contains(QStringLiteral("Ben")));
-  }
+  // The first text speaks of the person alone, the combination of the
+  // other person as the partner.
+  EXPECT_EQ(seen.text, QStringLiteral("Alone: Anna and Anna.\nTogether: Anna and Ben."));
   EXPECT_FALSE(seen.gauge);
 }
 
