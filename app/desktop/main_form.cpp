@@ -482,6 +482,7 @@ void TMainForm::DisplayDegreeDial(int angle) {
     connect(dial, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
     const WindowPlacement& placement = program_.Setup().Placement(wiDDial);
     if (placement.Valid) ApplyPlacement(frame, placement);
+    new TPlacementKeeper(dial, program_.Setup(), wiDDial);  // the dials share one place
     if (maximised) frame->showMaximized();
     else frame->show();
   }

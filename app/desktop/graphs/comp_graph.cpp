@@ -152,6 +152,11 @@ void TCompGraph::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
 }
 
+void TCompGraph::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) memo1_->hide();
+  QWidget::changeEvent(event);
+}
+
 // ---- presses --------------------------------------------------------------------
 
 const std::vector<TScoreEntry>& TCompGraph::Entries() const {

@@ -229,6 +229,25 @@ TEST_F(GraphWindowsTest, ABarPressOffersTheTextsOfItsContactsAndEachOpensItsOwn)
   menu.hide();
 }
 
+TEST_F(GraphWindowsTest, ABarWithoutContactsSaysSoInsteadOfAMenu) {
+  TCompGraph& comp = CompGraph();
+  TCompatibilityWidget& widget = *comp.Compatibility1();
+  widget.Graph().Layout(ToWheelRect(widget.rect()));
+  // The first tension bar of either person without contacts.
+  for (int person = 1; person <= 2; ++person)
+    for (int row = 1; row <= kScoreCount; ++row) {
+      if (!widget.Graph().Scores().Person(person).tensionEntries[kRowScoreIndex[row]].empty())
+        continue;
+      const TCompBarRow& bars = widget.Graph().Geometry().panels[person - 1].rows[row];
+      const TModalSeen seen = RunModal(
+          [&] { QTest::mouseClick(&widget, Qt::LeftButton, {}, Centre(bars.tensionBack)); });
+      EXPECT_EQ(seen.message, program_->Token(1200));
+      EXPECT_FALSE(comp.PopupMenu()->isVisible());
+      return;
+    }
+  GTEST_SKIP() << "every tension bar of the pair has contacts";
+}
+
 TEST_F(GraphWindowsTest, TheOverallHarmonyBarOpensItsLevelTextAboutBothPeople) {
   TCompGraph& comp = CompGraph();
   TCompatibilityWidget& widget = *comp.Compatibility1();
