@@ -94,6 +94,7 @@ QPlainTextEdit* NewHelpMemo(QWidget* parent, const QString& name) {
   memo->setReadOnly(true);
   memo->setFont(HelpFont());
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the text wraps
   QPalette white = memo->palette();
   white.setColor(QPalette::Base, Qt::white);
   white.setColor(QPalette::Text, Qt::black);
