@@ -86,8 +86,10 @@ TfrmInterp::TfrmInterp(const TProgram& program, QWidget* mainWindow)
 
   auto* column = new QVBoxLayout(panel6_);
   column->setContentsMargins(0, 0, 0, 0);
-  column->addWidget(panel5_);
+  panel5_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  column->addWidget(panel5_);  // the video button at the top
   column->addWidget(panel4_, 1);
+  column->addStretch();
   panel5_->hide();
 
   auto* body = new QHBoxLayout;

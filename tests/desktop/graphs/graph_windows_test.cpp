@@ -281,10 +281,12 @@ TEST_F(GraphWindowsTest, AGlyphButtonOpensTheRowTextWithItsLevelTextAndTheVenusC
     expected += QStringLiteral("\nLevels of Ben.");
   }
   // The right glyph button of the Venus row is the second person's.
-  const TModalSeen seen = RunModal([&] {
-    QTest::mouseClick(&widget, Qt::LeftButton, {},
-                      Centre(widget.Graph().Geometry().rightGlyphButtons[1]));
-  });
+  const TModalSeen seen = RunModal(
+      [&] {
+        QTest::mouseClick(&widget, Qt::LeftButton, {},
+                          Centre(widget.Graph().Geometry().rightGlyphButtons[1]));
+      },
+      QStringLiteral("text_glyph"));
   ASSERT_TRUE(seen.textWindow) << seen.message.toStdString();
   EXPECT_EQ(seen.text, expected);
   EXPECT_TRUE(seen.video);
