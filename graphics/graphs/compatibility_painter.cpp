@@ -1,5 +1,6 @@
 #include "graphics/graphs/compatibility_painter.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
 
@@ -28,6 +29,14 @@ const TRowColours kRowColours[] = {
 const QColor kNavy(0, 0, 128), kSilver(192, 192, 192);
 
 // Venus, Mars, Sun, Mercury, Moon, then the Ascendant and the Midheaven.
+// A glyph no wider than its button, less a pixel of frame on each side.
+int FittedGlyphHeight(const QString& glyph, int height, int buttonWidth) {
+  const int room = buttonWidth - 4;
+  const int width = QFontMetrics(GraphFont(height)).horizontalAdvance(glyph);
+  if (room < 1 || width <= room) return height;
+  return std::max(1, height * room / width);
+}
+
 QString RowGlyph(int row) {
   static const int kBodies[] = {0, 3, 4, 0, 2, 1};
   if (row <= 5) return QString::fromStdString(TLanguage::PlanetGlyph(kBodies[row]));
@@ -140,6 +149,7 @@ class TCompatibilityPainter {
       int glyphHeight = std::max(1, area.height() * 3 / 4);
       if (r >= 6) glyphHeight = glyphHeight * 15 / 24 + 5;
       const QString glyph = RowGlyph(r);
+      glyphHeight = FittedGlyphHeight(glyph, glyphHeight, ToQRect(g_.leftGlyphButtons[r]).width());
       for (TWheelPoint c : {g_.leftGlyphs[r], g_.rightGlyphs[r]}) {
         const QRect box(c.x - glyphHeight, c.y - glyphHeight / 2, 2 * glyphHeight, glyphHeight);
         DrawCentred(p_, box, glyph, glyphHeight, Qt::black);
