@@ -1,7 +1,6 @@
 // vyn-cli graph as a process: the --json contract of each graph (the dial's
 // worked example at 728 × 339), the file formats and the refusals.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <QImage>
 #include <cstdlib>
@@ -9,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "tests/app/cli_runner.h"
 #include "tests/support/temp_directory.h"
 
 namespace {
@@ -21,27 +21,13 @@ const char* const kPair = R"({"charts": [
   {"FirstName": "Marco", "BirthDate": 1982.1103, "BirthTime": 22.45, "ZoneTime": -1.00,
    "Latitude": 41.54, "Longitude": -12.29}]})";
 
-struct TRun {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using vyn::testing::ReadFile;
+using TRun = vyn::testing::TCliRun;
 
 class GraphCommandTest : public ::testing::Test {
  protected:
   TRun Graph(const std::string& args, const std::string& input = kPair) {
-    const std::string in = dir_.File("in.json"), out = dir_.File("out.txt"),
-                      err = dir_.File("err.txt");
-    std::ofstream(in) << input;
-    const std::string command = "cd " + dir_.Path() + " && VYN_HOME=" VYN_TEST_APP_DIR " " +
-                                VYN_CLI_PATH + " graph " + args + " <" + in + " >" + out +
-                                " 2>" + err;
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+    return vyn::testing::RunCli("graph " + args, input, {"", VYN_TEST_APP_DIR, dir_.Path()});
   }
   json Figures(const std::string& args) {
     const TRun run = Graph(args + " --json");

@@ -1,6 +1,5 @@
 // vyn-cli as a process: exit status, standard output and standard error.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -11,43 +10,14 @@
 #include <sqlite3.h>
 #include <string>
 
+#include "tests/app/cli_runner.h"
 #include "tests/support/temp_directory.h"
 
 namespace {
 
-struct TRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// Where a run's standard output goes and which application directory it
-// uses; by default a file of the run's own and the build's directory.
-struct TRunSetup {
-  std::string stdoutRedirect;  // e.g. ">/dev/full" or ">&-"
-  std::string appDir = VYN_TEST_APP_DIR;
-};
-
-// Runs vyn-cli with `args`, feeding `input` on standard input.
-TRun RunCli(const std::string& args, const std::string& input,
-            const TRunSetup& setup = {}) {
-  // Tests run in parallel processes: each run has files of its own.
-  const vyn::testing::TTempDirectory dir("vyn_cli");
-  const std::string in = dir.File("in.json"), out = dir.File("out.txt"),
-                    err = dir.File("err.txt");
-  std::ofstream(in) << input;
-  const std::string redirect =
-      setup.stdoutRedirect.empty() ? " >" + out : " " + setup.stdoutRedirect;
-  const std::string command = "VYN_HOME=" + setup.appDir + " " + VYN_CLI_PATH + " " +
-                              args + " <" + in + redirect + " 2>" + err;
-  const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-}
+using vyn::testing::ReadFile;
+using vyn::testing::RunCli;
+using TRun = vyn::testing::TCliRun;
 
 // A failed run: the status, nothing on standard output, and one line on
 // standard error that contains `message`.
@@ -257,7 +227,7 @@ TEST(VynCliProcessTest, AStateNotInTheAtlasSuggestsTheNearestStates) {
 
 TEST(VynCliProcessTest, AnOutputThatCannotBeWrittenIsAFailure) {
   for (const char* redirect : {">/dev/full", ">&-"}) {
-    const TRun run = RunCli("synastry", "", {redirect});
+    const TRun run = RunCli("synastry", "", {redirect, VYN_TEST_APP_DIR, ""});
     EXPECT_EQ(run.status, 4) << redirect << "\n" << run.err;
     EXPECT_NE(run.err.find("standard output"), std::string::npos) << run.err;
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
@@ -274,7 +244,7 @@ class DamagedInstallationTest : public ::testing::Test {
   }
   std::string Database() const { return dir_ + "/Data/VYN32.db"; }
   TRun Run(const std::string& args, const std::string& input = "{\"charts\": [{}]}") {
-    return RunCli(args, input, {"", dir_});
+    return RunCli(args, input, {"", dir_, ""});
   }
   const vyn::testing::TTempDirectory temp_{"vyn_damaged"};
   const std::string dir_ = temp_.Path();

@@ -1,7 +1,6 @@
 // vyn-cli wheel as a process: the layout contract of --json, the three file
 // formats, black and white, and the refusals.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <QByteArray>
 #include <QFile>
@@ -15,6 +14,7 @@
 #include <set>
 #include <string>
 
+#include "tests/app/cli_runner.h"
 #include "tests/support/temp_directory.h"
 
 namespace {
@@ -30,29 +30,15 @@ const char* const kPair = R"({"charts": [
 const char* const kOne = R"({"charts": [{"FirstName": "Anna", "BirthDate": 1985.0614,
   "BirthTime": 8.20, "ZoneTime": -1.00, "Latitude": 59.20, "Longitude": -18.03}]})";
 
-struct TRun {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using vyn::testing::ReadFile;
+using TRun = vyn::testing::TCliRun;
 
 class WheelCommandTest : public ::testing::Test {
  protected:
   // vyn-cli wheel with `args` (paths relative to the test's directory) and
   // `input` on standard input.
   TRun Wheel(const std::string& args, const std::string& input = kPair) {
-    const std::string in = dir_.File("in.json"), out = dir_.File("out.txt"),
-                      err = dir_.File("err.txt");
-    std::ofstream(in) << input;
-    const std::string command = "cd " + dir_.Path() + " && VYN_HOME=" VYN_TEST_APP_DIR " " +
-                                VYN_CLI_PATH + " wheel " + args + " <" + in + " >" + out +
-                                " 2>" + err;
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+    return vyn::testing::RunCli("wheel " + args, input, {"", VYN_TEST_APP_DIR, dir_.Path()});
   }
   json Layout(const std::string& args) {
     const TRun run = Wheel("--json " + args);
