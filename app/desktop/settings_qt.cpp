@@ -37,17 +37,17 @@ TColorValue StoredColorOf(const QColor& color) {
          TColorValue(color.blue()) << 16;
 }
 
-QFont FontOf(const FontSpec& spec, const QFont& base) {
-  if (!spec.Valid) return base;
-  QFont font = TextFont(QString::fromStdString(spec.Name), 0);
-  if (!QFontDatabase::hasFamily(QString::fromStdString(spec.Name))) font.setFamily(base.family());
-  if (spec.Size > 0) font.setPointSize(spec.Size);
-  else if (spec.Size < 0) font.setPixelSize(-spec.Size);
+QFont FontOf(const FontSpec& stored, const QFont& base) {
+  if (!stored.Valid) return base;
+  QFont font = TextFont(QString::fromStdString(stored.Name), 0);
+  if (!QFontDatabase::hasFamily(QString::fromStdString(stored.Name))) font.setFamily(base.family());
+  if (stored.Size > 0) font.setPointSize(stored.Size);
+  else if (stored.Size < 0) font.setPixelSize(-stored.Size);
   else font.setPointSizeF(base.pointSizeF());
-  font.setBold(spec.Style & kFontBold);
-  font.setItalic(spec.Style & kFontItalic);
-  font.setUnderline(spec.Style & kFontUnderline);
-  font.setStrikeOut(spec.Style & kFontStrikeOut);
+  font.setBold(stored.Style & kFontBold);
+  font.setItalic(stored.Style & kFontItalic);
+  font.setUnderline(stored.Style & kFontUnderline);
+  font.setStrikeOut(stored.Style & kFontStrikeOut);
   return font;
 }
 

@@ -20,11 +20,11 @@ QColor ColorOf(TColorValue value, const QPalette& palette);
 // The stored form of an opaque colour.
 TColorValue StoredColorOf(const QColor& color);
 
-// A stored font over `base`: an invalid spec leaves `base`; a family the
+// A stored font over `base`: one not stored (invalid) leaves `base`; a family the
 // system lacks keeps the base family; a positive size is points, a negative
 // one a height in pixels; the style bits give bold, italic, underline and
 // strike-out.
-QFont FontOf(const FontSpec& spec, const QFont& base);
+QFont FontOf(const FontSpec& stored, const QFont& base);
 FontSpec FontSpecOf(const QFont& font, TColorValue color = 0);
 
 // `bounds` moved (and, when larger, shrunk) into `area`, so that a window
